@@ -1,13 +1,9 @@
-// The JPEG pixel codec of builds without the platform's imaging component.
+// JPEG decoding in builds without the platform's imaging component.
 #include "format_codecs.h"
 
 namespace kx::codecs {
 
 Picture decodeJpeg(const std::uint8_t*, std::size_t, const DecodeLimits&) {
-  failCodec("JPEG pictures need the platform's imaging component");
-}
-
-void encodeJpeg(const Picture&, const SaveOptions&, std::vector<std::uint8_t>&) {
   failCodec("JPEG pictures need the platform's imaging component");
 }
 

@@ -124,6 +124,6 @@ Status encodePicture(const Picture& picture, const SaveOptions& options, std::ve
 }
 
 bool canDecode(FileFormat format) { return format != FileFormat::Jpeg || jpegCodecAvailable(); }
-bool canEncode(FileFormat format) { return format != FileFormat::Jpeg || jpegCodecAvailable(); }
+bool canEncode(FileFormat) { return true; }
 
 }  // namespace kx::codecs

@@ -106,8 +106,8 @@ Status decodePicture(const std::uint8_t* data, std::size_t size, Picture& out,
 Status encodePicture(const Picture& picture, const SaveOptions& options,
                      std::vector<std::uint8_t>& out);
 
-// Whether this build can decode / encode the format (JPEG needs the platform's
-// imaging component, present only in the Windows builds).
+// Whether this build can decode / encode the format (decoding JPEG needs the
+// platform's imaging component, present only in the Windows builds).
 bool canDecode(FileFormat format);
 bool canEncode(FileFormat format);
 
