@@ -140,6 +140,7 @@ TEST(JpegPeer, WriteFilesForImageMagick) {
   if (dir.empty()) GTEST_SKIP() << "KX_CODECS_PEER_DIR is not set";
   Picture source = photoLikePicture(320, 240);
   writeFile(dir + "/reference.bmp", encoded(source, "DIB 24-bit"));
+  writeFile(dir + "/reference_gray.bmp", encoded(source, "DIB 8-bit gray"));
   writeFile(dir + "/ours_444_q0.jpg", encoded(source, "JPEG jpegopt 0 0 0 0"));
   writeFile(dir + "/ours_422_q20.jpg", encoded(source, "JPEG jpegopt 1 20 20 0"));
   writeFile(dir + "/ours_411_q50.jpg", encoded(source, "JPEG jpegopt 2 50 50 0"));
