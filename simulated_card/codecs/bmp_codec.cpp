@@ -92,22 +92,20 @@ int formatNumberOf(const BmpHeader& h) {
   return h.compression == kRle4 ? kBmp4Rle : kBmp4;
 }
 
-// Unpacks RLE8/RLE4 data into indices, rows bottom-up as stored. A run or a
-// move that leaves the picture, or data that ends before the last row, fails.
+// Unpacks RLE8/RLE4 data into indices, rows bottom-up as stored. Pixels
+// past a row's end are dropped (writers pad rows to whole words that way);
+// a move below the picture, or data that ends before the last row, fails.
 void decodeRle(ByteReader& in, const BmpHeader& h, std::vector<std::uint8_t>& indices) {
   const std::size_t w = std::size_t(h.width), rows = std::size_t(h.height);
   std::size_t x = 0, y = 0;
   const bool four = h.compression == kRle4;
-  auto room = [&](std::size_t count) {
-    if (y >= rows || count > w - x) failCodec("bad bitmap RLE data: a run leaves the picture");
-  };
   while (y < rows) {
     if (in.remaining() < 2) failCodec("the bitmap's RLE data is truncated");
     unsigned count = in.u8(), value = in.u8();
+    std::uint8_t* d = &indices[y * w];
     if (count) {
-      room(count);
-      std::uint8_t* d = &indices[y * w + x];
-      for (unsigned i = 0; i < count; ++i) d[i] = four ? std::uint8_t(i & 1 ? value & 15 : value >> 4) : std::uint8_t(value);
+      for (unsigned i = 0; i < count && x + i < w; ++i)
+        d[x + i] = four ? std::uint8_t(i & 1 ? value & 15 : value >> 4) : std::uint8_t(value);
       x += count;
       continue;
     }
@@ -115,16 +113,14 @@ void decodeRle(ByteReader& in, const BmpHeader& h, std::vector<std::uint8_t>& in
     if (value == 1) return;
     if (value == 2) {
       std::size_t dx = in.u8(), dy = in.u8();
-      if (dx > w - x || dy > rows - y || (dy == rows - y && dx)) failCodec("bad bitmap RLE data: a move leaves the picture");
+      if (dy > rows - y || (dy == rows - y && dx)) failCodec("bad bitmap RLE data: a move leaves the picture");
       x += dx;
       y += dy;
       continue;
     }
-    room(value);
     std::size_t bytes = four ? (value + 1) / 2 : value;
     const std::uint8_t* p = in.take(bytes);
-    std::uint8_t* d = &indices[y * w + x];
-    for (unsigned i = 0; i < value; ++i) d[i] = four ? std::uint8_t(i & 1 ? p[i / 2] & 15 : p[i / 2] >> 4) : p[i];
+    for (unsigned i = 0; i < value && x + i < w; ++i) d[x + i] = four ? std::uint8_t(i & 1 ? p[i / 2] & 15 : p[i / 2] >> 4) : p[i];
     x += value;
     if (bytes & 1) in.skip(std::min<std::size_t>(1, in.remaining()));
   }

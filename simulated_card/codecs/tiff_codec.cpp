@@ -155,8 +155,8 @@ Picture decodeTiff(const std::uint8_t* data, std::size_t size, const DecodeLimit
   if (t.photometric == kPalette) {
     if (t.colorMap.size() != 768) failCodec("the TIFF colour map is missing");
     palette.resize(256);
-    for (int i = 0; i < 256; ++i)
-      palette[i] = {std::uint8_t(t.colorMap[i] >> 8), std::uint8_t(t.colorMap[256 + i] >> 8), std::uint8_t(t.colorMap[512 + i] >> 8)};
+    auto level = [](std::uint32_t v) { return std::uint8_t((std::min<std::uint32_t>(v, 65535) * 255 + 32767) / 65535); };
+    for (int i = 0; i < 256; ++i) palette[i] = {level(t.colorMap[i]), level(t.colorMap[256 + i]), level(t.colorMap[512 + i])};
   }
   const std::size_t w = t.width, rows = t.height, spp = t.samples, rowBytes = w * spp;
   const std::size_t perStrip = std::min<std::size_t>(std::max<std::uint32_t>(t.rowsPerStrip, 1), rows);

@@ -241,9 +241,11 @@ TEST(Damaged, BadRunLengthDataNeverWritesOutsideThePicture) {
   Picture source = blockPicture(16, 16, 3);
   std::vector<std::uint8_t> bmp = encoded(source, "DIB 8-bit rle");
   std::size_t offset = bmp[10] | bmp[11] << 8;
-  // A run past the row's end, a move past the picture, an absolute run
-  // longer than the data, and data that stops before the last row.
-  const std::vector<std::uint8_t> hostile[] = {{255, 1, 0, 1}, {0, 2, 200, 200, 0, 1}, {0, 250, 1, 2}, {4, 1, 0, 0}};
+  // A move past the picture, an absolute run longer than the data, data
+  // that stops before the last row, and runs far past every row's end.
+  std::vector<std::uint8_t> overruns;
+  for (int i = 0; i < 40; ++i) overruns.insert(overruns.end(), {255, 1, 255, 2});
+  const std::vector<std::uint8_t> hostile[] = {{0, 2, 200, 200, 0, 1}, {0, 250, 1, 2}, {4, 1, 0, 0}, overruns};
   Picture p;
   for (const auto& codes : hostile) {
     std::vector<std::uint8_t> bad(bmp.begin(), bmp.begin() + std::ptrdiff_t(offset));
@@ -251,10 +253,13 @@ TEST(Damaged, BadRunLengthDataNeverWritesOutsideThePicture) {
     Status s = decodePicture(bad.data(), bad.size(), p);
     EXPECT_FALSE(s) << "RLE codes starting " << int(codes[0]) << " " << int(codes[1]);
   }
-  // A move inside the picture and an early end are fine: the rest is index 0.
+  // A move inside the picture, a run padding the row past its end and an
+  // early end are fine: the pixels beyond are dropped, the rest is index 0.
   std::vector<std::uint8_t> good(bmp.begin(), bmp.begin() + std::ptrdiff_t(offset));
-  for (std::uint8_t c : {0, 2, 3, 4, 2, 1, 0, 1}) good.push_back(c);
-  EXPECT_TRUE(decodePicture(good.data(), good.size(), p));
+  for (std::uint8_t c : {0, 2, 3, 4, 20, 1, 0, 0, 2, 2, 0, 1}) good.push_back(c);
+  ASSERT_TRUE(decodePicture(good.data(), good.size(), p));
+  EXPECT_EQ(p.row(16 - 5)[3 * 3], p.row(16 - 5)[3 * 15]) << "the run fills its row to the end";
+  EXPECT_NE(p.row(16 - 5)[3 * 3], p.row(16 - 5)[3 * 2]);
 
   // Targa packets that promise more pixels than the file holds.
   std::vector<std::uint8_t> tga = encoded(source, "Targa 24-bit rle");
