@@ -268,6 +268,21 @@ TEST(Damaged, BadRunLengthDataNeverWritesOutsideThePicture) {
   EXPECT_FALSE(decodePicture(tga.data(), tga.size(), p));
 }
 
+TEST(Damaged, TargaColourMapOfAnUnusableEntrySizeIsSkipped) {
+  // A true-colour picture carrying a colour map of 0-bit entries, which
+  // only a colour-mapped picture would read.
+  std::vector<std::uint8_t> tga = encoded(gradientPicture(2, 2), "Targa 24-bit");
+  tga[1] = 1;   // has a colour map
+  tga[5] = 4;   // of four entries
+  tga[7] = 0;   // of 0 bits each
+  Picture p;
+  ASSERT_TRUE(decodePicture(tga.data(), tga.size(), p));
+  EXPECT_EQ(maxDifference(gradientPicture(2, 2), p), 0);
+  tga[2] = 1;   // colour-mapped: now the entry size matters
+  tga[16] = 8;
+  EXPECT_FALSE(decodePicture(tga.data(), tga.size(), p));
+}
+
 TEST(Damaged, BadLzwDataInTiffAndGifFails) {
   Picture source = gradientPicture(40, 40);
   std::vector<std::uint8_t> tif = encoded(source, "TIFF 24-bit lzw tiffopt 0");
