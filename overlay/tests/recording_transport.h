@@ -5,6 +5,7 @@
 #include "overlay_transport.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
