@@ -32,6 +32,7 @@ const char* Glyph(char c)
 
 constexpr int kGlyphScale = 6;
 constexpr int kGlyphAdvance = 4 * kGlyphScale;
+constexpr int kLabelTop = 40;
 
 // Whether (x, y) lies on a stroke of `text` drawn from (left, top).
 bool OnText(const char* text, int left, int top, int x, int y)
@@ -92,9 +93,11 @@ struct Label {
 
 Pixel LabelledPixel(const TestPictureOptions& o, const Label& label, int x, int y)
 {
-    if (OnText(label.text, 24, kFrameHeight - 60, x, y))
+    // The input name and frame counter, near the top-left corner so that a
+    // small window shows them too.
+    if (OnText(label.text, 24, kLabelTop, x, y))
         return Rgb(255, 255, 255);
-    if (x >= 16 && x < 24 + 10 * kGlyphAdvance + 8 && y >= kFrameHeight - 68 && y < kFrameHeight - 22)
+    if (x >= 16 && x < 24 + 10 * kGlyphAdvance + 8 && y >= kLabelTop - 8 && y < kLabelTop + 5 * kGlyphScale + 8)
         return Rgb(0, 0, 0);
     switch (o.source) {
     case 1: return Gradient(o.frame, x, y);

@@ -273,3 +273,38 @@ TEST(DriverBuffersTest, LiveVideoShowsWhereTheWindowShowsTheKeyColour)
     ReleaseDC(wnd, dc);
     DestroyWindow(wnd);
 }
+
+TEST(DriverBuffersTest, CardType2FollowsTheForeignWindowsClientArea)
+{
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = KeyedProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "SimcardExportTarget";
+    RegisterClassA(&wc);
+    HWND wnd = CreateWindowA("SimcardExportTarget", "", WS_POPUP | WS_VISIBLE, 400, 300, 200, 150, nullptr, nullptr,
+                             wc.hInstance, nullptr);
+    ASSERT_TRUE(wnd);
+    UpdateWindow(wnd);
+    OpenCard card;
+    ASSERT_EQ(0u, card.rc());
+    ASSERT_EQ(0u, Send("freeze VCKX310 ").rc);
+    ASSERT_EQ(0u, Send("window VCKX310 handle " + std::to_string(reinterpret_cast<std::uintptr_t>(wnd))).rc);
+    ASSERT_EQ(0u, Send("set VCKX310 card type to 2").rc);
+    ASSERT_EQ(0u, Send("put VCKX310 destination").rc);
+    Pump(400);
+    // The whole frame memory fills the client area: its centre shows the
+    // centre of frame memory.
+    auto centre = Numbers(Send("get VCKX310 pixel rgb at 384 288 0 0").text);
+    ASSERT_EQ(3u, centre.size());
+    HDC dc = GetDC(wnd);
+    EXPECT_EQ(RGB(centre[0], centre[1], centre[2]), GetPixel(dc, 100, 75));
+    ReleaseDC(wnd, dc);
+
+    SetWindowPos(wnd, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
+    ASSERT_EQ(0u, Send("put VCKX310 destination").rc);
+    Pump(400);
+    dc = GetDC(wnd);
+    EXPECT_EQ(RGB(centre[0], centre[1], centre[2]), GetPixel(dc, 200, 150));
+    ReleaseDC(wnd, dc);
+    DestroyWindow(wnd);
+}
