@@ -1,6 +1,7 @@
 #include "device.h"
 
 #include <mmsystem.h>
+#include <mmddk.h>
 
 #include <cstdlib>
 #include <cwchar>
@@ -17,6 +18,9 @@
 #include "params.h"
 #include "resource.h"
 #include "type_words.h"
+
+// winmm exports this but the mingw-w64 headers do not declare it.
+extern "C" BOOL WINAPI mciDriverNotify(HANDLE callback, UINT deviceId, UINT status);
 
 namespace kxmci {
 
@@ -175,8 +179,9 @@ Device::Device(HINSTANCE module) : module_(module), presenter_(live_), progress_
 
 Device::~Device() { Close(); }
 
-DWORD Device::Open()
+DWORD Device::Open(UINT deviceId)
 {
+    deviceId_ = deviceId;
     if (!holder_.Acquire(module_))
         return MCIERR_MUST_USE_SHAREABLE;
     kxcard::CardSettings settings;
@@ -234,6 +239,12 @@ DWORD Device::Command(UINT message, DWORD flags, DWORD_PTR params)
     if (!reply.empty())
         line += " [" + Narrow(reply.c_str()) + "]";
     LogCommand(line);
+    // "notify": the caller's window hears when the command has finished.
+    if ((flags & KXF_NOTIFY) && params) {
+        HWND callback = reinterpret_cast<HWND>(reinterpret_cast<GenericParams*>(params)->callback);
+        if (callback)
+            mciDriverNotify(callback, deviceId_, rc == 0 ? MCI_NOTIFY_SUCCESSFUL : MCI_NOTIFY_FAILURE);
+    }
     return rc;
 }
 

@@ -23,7 +23,7 @@ public:
     Device(const Device&) = delete;
     Device& operator=(const Device&) = delete;
 
-    DWORD Open();
+    DWORD Open(UINT deviceId);
     void Close();
     DWORD Command(UINT message, DWORD flags, DWORD_PTR params);
 
@@ -55,6 +55,7 @@ private:
     Progress progress_;
     kxcard::BufferFormat bufferFormat_ = kxcard::BufferFormat::Rgb;
     bool open_ = false;
+    UINT deviceId_ = 0;
 };
 
 } // namespace kxmci

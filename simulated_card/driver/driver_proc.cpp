@@ -86,8 +86,10 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK DriverProc(DWORD_PTR id, HDRVR
     if (message < DRV_MCI_FIRST || !opened)
         return DefDriverProc(id, driver, message, p1, p2);
     switch (message) {
-    case MCI_OPEN_DRIVER:
-        return opened->device.Open();
+    case MCI_OPEN_DRIVER: {
+        auto* open = reinterpret_cast<MCI_OPEN_PARMSW*>(p2);
+        return opened->device.Open(open ? open->wDeviceID : 0);
+    }
     case MCI_CLOSE_DRIVER:
         opened->device.Close();
         return 0;

@@ -175,11 +175,14 @@ TEST(DriverBuffersTest, ClipboardRoundTripAtTheAskedDepths)
 
 namespace {
 std::vector<WPARAM> g_progress;
+std::vector<WPARAM> g_notified;
 LRESULT CALLBACK ProgressProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
 {
     static UINT signal = RegisterWindowMessageA("MSGIndicatorSignal");
     if (msg == signal)
         g_progress.push_back(wp);
+    if (msg == MM_MCINOTIFY)
+        g_notified.push_back(wp);
     return DefWindowProcA(wnd, msg, wp, lp);
 }
 } // namespace
@@ -210,6 +213,19 @@ TEST(DriverBuffersTest, LongOperationsSignalTheirProgress)
     EXPECT_EQ(1000u, g_progress.back());
     for (std::size_t i = 1; i < g_progress.size(); ++i)
         EXPECT_LE(g_progress[i - 1], g_progress[i]);
+
+    // With "notify" the window is named outright and hears of the result.
+    HWND other = CreateWindowA("SimcardProgressProbe", "", 0, 0, 0, 10, 10, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    g_notified.clear();
+    ASSERT_EQ(0u, Send("set VCKX310 indicator signal to " + std::to_string(signal) + " notify", other).rc);
+    Pump(100);
+    EXPECT_EQ((std::vector<WPARAM>{MCI_NOTIFY_SUCCESSFUL}), g_notified);
+    g_progress.clear();
+    ASSERT_EQ(0u, Send(SaveBuffer(0, 0, 100, 100, buf.Address())).rc);
+    Pump(100);
+    ASSERT_FALSE(g_progress.empty());
+    EXPECT_EQ(1000u, g_progress.back());
+    DestroyWindow(other);
     DestroyWindow(frame);
 }
 
