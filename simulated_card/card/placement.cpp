@@ -1,5 +1,8 @@
 #include "placement.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace kxcard {
 
 void Placement::Set(const Rect& frame, const Rect& source)
@@ -8,19 +11,23 @@ void Placement::Set(const Rect& frame, const Rect& source)
     source_ = source;
 }
 
-void Placement::ToFrame(int cx, int cy, int& fx, int& fy) const
+void Placement::ToFrame(long long cx, long long cy, int& fx, int& fy) const
 {
+    // 64-bit arithmetic: rectangles come from callers and may lie anywhere.
+    auto clampInt = [](long long v) {
+        return static_cast<int>(std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    };
     if (frame_.Empty() || source_.Empty()) {
-        fx = cx;
-        fy = cy;
+        fx = clampInt(cx);
+        fy = clampInt(cy);
         return;
     }
-    long long dx = cx - frame_.x, dy = cy - frame_.y;
     // Floor division keeps pixels left of or above the frame rectangle
     // mapping outside, rather than folding onto column or row 0.
-    long long nx = dx * source_.w, ny = dy * source_.h;
-    fx = source_.x + static_cast<int>(nx >= 0 ? nx / frame_.w : -((-nx + frame_.w - 1) / frame_.w));
-    fy = source_.y + static_cast<int>(ny >= 0 ? ny / frame_.h : -((-ny + frame_.h - 1) / frame_.h));
+    auto floorDiv = [](long long n, long long d) { return n >= 0 ? n / d : -((-n + d - 1) / d); };
+    const long long dx = cx - frame_.x, dy = cy - frame_.y;
+    fx = clampInt(source_.x + floorDiv(dx * source_.w, frame_.w));
+    fy = clampInt(source_.y + floorDiv(dy * source_.h, frame_.h));
 }
 
 Picture ReadRegion(const Picture& frame, const Placement& placement, const Rect& region)
@@ -29,7 +36,7 @@ Picture ReadRegion(const Picture& frame, const Placement& placement, const Rect&
     for (int y = 0; y < out.Height(); ++y)
         for (int x = 0; x < out.Width(); ++x) {
             int fx, fy;
-            placement.ToFrame(region.x + x, region.y + y, fx, fy);
+            placement.ToFrame(static_cast<long long>(region.x) + x, static_cast<long long>(region.y) + y, fx, fy);
             if (frame.Contains(fx, fy))
                 out.Set(x, y, frame.At(fx, fy));
         }
@@ -45,7 +52,7 @@ void WriteRegion(Picture& frame, const Placement& placement, const Rect& region,
         for (int x = 0; x < region.w; ++x) {
             int px = static_cast<int>(static_cast<long long>(x) * pic.Width() / region.w);
             int fx, fy;
-            placement.ToFrame(region.x + x, region.y + y, fx, fy);
+            placement.ToFrame(static_cast<long long>(region.x) + x, static_cast<long long>(region.y) + y, fx, fy);
             if (frame.Contains(fx, fy))
                 frame.Set(fx, fy, pic.At(px, py));
         }
@@ -57,7 +64,7 @@ void ClearRegion(Picture& frame, const Placement& placement, const Rect& region)
     for (int y = 0; y < region.h; ++y)
         for (int x = 0; x < region.w; ++x) {
             int fx, fy;
-            placement.ToFrame(region.x + x, region.y + y, fx, fy);
+            placement.ToFrame(static_cast<long long>(region.x) + x, static_cast<long long>(region.y) + y, fx, fy);
             if (frame.Contains(fx, fy))
                 frame.Set(fx, fy, Pixel{});
         }

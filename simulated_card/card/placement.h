@@ -23,7 +23,7 @@ public:
 
     // Frame memory position of a client pixel.  Before any placement, and
     // for an empty rectangle, client pixels are frame memory pixels.
-    void ToFrame(int cx, int cy, int& fx, int& fy) const;
+    void ToFrame(long long cx, long long cy, int& fx, int& fy) const;
 
 private:
     Rect frame_;

@@ -75,7 +75,10 @@ void VideoPresenter::PresentOnce()
             frame = Rect{0, 0, client.right, client.bottom};
             placement.Set(frame, frame);
         }
-        RECT want = {frame.x, frame.y, frame.x + frame.w, frame.y + frame.h};
+        auto clampToClient = [](long long v, LONG hi) { return static_cast<LONG>(std::clamp<long long>(v, 0, hi)); };
+        RECT want = {clampToClient(frame.x, client.right), clampToClient(frame.y, client.bottom),
+                     clampToClient(static_cast<long long>(frame.x) + frame.w, client.right),
+                     clampToClient(static_cast<long long>(frame.y) + frame.h, client.bottom)};
         if (!IntersectRect(&area, &want, &client))
             return;
         const int w = area.right - area.left, h = area.bottom - area.top;
