@@ -171,6 +171,10 @@ int CountBits(DWORD v)
     return n;
 }
 
+// Words compare without regard to case: Wine lower-cases whole commands,
+// Windows hands them over as the program wrote them ("DIB").
+bool SameWord(const std::wstring& a, const wchar_t* b) { return _wcsicmp(a.c_str(), b) == 0; }
+
 std::wstring Widen(const std::string& s) { return std::wstring(s.begin(), s.end()); }
 
 } // namespace
@@ -310,9 +314,9 @@ DWORD Device::Set(DWORD flags, const SetParams& p, std::string& words)
     const std::wstring value = p.value;
     switch (item->kind) {
     case SetKind::OnOff: {
-        if (value != L"on" && value != L"off")
+        if (!SameWord(value, L"on") && !SameWord(value, L"off"))
             return MCIERR_BAD_CONSTANT;
-        const bool on = value == L"on";
+        const bool on = SameWord(value, L"on");
         if (item->flag == KXF_SET_INDICATOR) {
             progress_.SetIndicator(on);
             return 0;
@@ -325,9 +329,9 @@ DWORD Device::Set(DWORD flags, const SetParams& p, std::string& words)
         return 0;
     }
     case SetKind::Format:
-        if (value == L"yuv")
+        if (SameWord(value, L"yuv"))
             bufferFormat_ = kxcard::BufferFormat::Yuv;
-        else if (value == L"rgb")
+        else if (SameWord(value, L"rgb"))
             bufferFormat_ = kxcard::BufferFormat::Rgb;
         else
             return MCIERR_BAD_CONSTANT;
@@ -556,9 +560,9 @@ DWORD Device::Copy(DWORD flags, const CopyParams& p, std::string& words)
     ClipboardFormat format;
     if (flags & KXF_TYPE) {
         const std::wstring kind = p.type ? p.type : L"";
-        if (kind == L"ddb")
+        if (SameWord(kind, L"ddb"))
             format.deviceDependent = true;
-        else if (kind != L"dib")
+        else if (!SameWord(kind, L"dib"))
             return MCIERR_BAD_CONSTANT;
     }
     if (flags & (KXF_32BIT | KXF_16BIT))
