@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -227,6 +228,43 @@ TEST(DriverBuffersTest, LongOperationsSignalTheirProgress)
     EXPECT_EQ(1000u, g_progress.back());
     DestroyWindow(other);
     DestroyWindow(frame);
+}
+
+namespace {
+std::vector<std::string> g_created;
+LRESULT CALLBACK RecordCreation(int code, WPARAM wp, LPARAM lp)
+{
+    if (code == HCBT_CREATEWND) {
+        char name[64] = {};
+        GetClassNameA(reinterpret_cast<HWND>(wp), name, sizeof name);
+        g_created.push_back(name);
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+} // namespace
+
+TEST(DriverBuffersTest, IndicatorOnShowsTheDriversOwnProgressWindow)
+{
+    OpenCard card;
+    ASSERT_EQ(0u, card.rc());
+    HHOOK hook = SetWindowsHookExA(WH_CBT, RecordCreation, nullptr, GetCurrentThreadId());
+    ASSERT_TRUE(hook);
+    LowBuffer buf(Stride(64) * 64);
+    auto progressWindows = [] {
+        return std::count(g_created.begin(), g_created.end(), std::string("KX310SimulatedCardProgress"));
+    };
+    g_created.clear();
+    ASSERT_EQ(0u, Send(SaveBuffer(0, 0, 64, 64, buf.Address())).rc);
+    EXPECT_EQ(0, progressWindows());
+    ASSERT_EQ(0u, Send("set VCKX310 indicator on").rc);
+    ASSERT_EQ(0u, Send(SaveBuffer(0, 0, 64, 64, buf.Address())).rc);
+    EXPECT_EQ(1, progressWindows());
+    EXPECT_FALSE(FindWindowA("KX310SimulatedCardProgress", nullptr));   // gone when done
+    ASSERT_EQ(0u, Send("set VCKX310 indicator off").rc);
+    g_created.clear();
+    ASSERT_EQ(0u, Send(SaveBuffer(0, 0, 64, 64, buf.Address())).rc);
+    EXPECT_EQ(0, progressWindows());
+    UnhookWindowsHookEx(hook);
 }
 
 namespace {
