@@ -1,5 +1,7 @@
 #include "fast_adjuster.h"
 
+#include <algorithm>
+
 #include "mul_div.h"
 
 namespace htfx {
@@ -22,14 +24,6 @@ const Reciprocals& TheReciprocals()
 {
     static const Reciprocals table;
     return table;
-}
-
-inline int MulDiv59Signed(int x, uint32_t d, const uint32_t* reciprocal)
-{
-    // MulDiv(59, x, d) for |x| <= d <= 255.
-    const uint32_t magnitude = uint32_t(59 * (x < 0 ? -x : x)) + d / 2;
-    const int quotient = int((uint64_t(magnitude) * reciprocal[d]) >> 31);
-    return x < 0 ? -quotient : quotient;
 }
 
 inline int ClampByte(int v)
@@ -60,56 +54,43 @@ FastAdjuster::FastAdjuster(const Amounts& amounts)
             h -= 359;
         while (h < 0)
             h += 359;
-        const int sector = h / 59;
-        sector_[hue + 1] = uint8_t(sector == 6 ? 0 : sector);
-        step_[hue + 1] = uint8_t(h % 59);
+        // Channel sources by sector, as indices into {v, q, p, t}.
+        static const uint8_t kSources[6][3] = {{0, 3, 2}, {1, 0, 2}, {2, 0, 3}, {2, 1, 0}, {3, 2, 0}, {0, 2, 1}};
+        const int sector = h / 59 == 6 ? 0 : h / 59;
+        const uint8_t* from = kSources[sector];
+        hue_[hue + 1] = uint16_t(h % 59 | from[0] << 8 | from[1] << 10 | from[2] << 12);
     }
 }
 
 void FastAdjuster::AdjustRow(const uint8_t* source, uint8_t* target, int pixels, int step) const
 {
+    // Without branches on the pixel's colours: a grey pixel (or one whose
+    // saturation drops to 0) has p = q = t = v, which is what the model gives.
     const uint32_t* reciprocal = TheReciprocals().value;
     for (int i = 0; i < pixels; ++i, source += step, target += step) {
         const int b = source[0], g = source[1], r = source[2];
-        int max = r > g ? r : g;
-        max = b > max ? b : max;
-        int min = r < g ? r : g;
-        min = b < min ? b : min;
-        const uint32_t v = value_[max];
-        int c1r, c1g, c1b;
+        const int max = std::max(std::max(r, g), b);
+        const int min = std::min(std::min(r, g), b);
         const uint32_t d = uint32_t(max - min);
-        uint32_t s = 0;
-        if (d != 0)
-            s = saturation_[(uint64_t(255 * d) * reciprocal[max]) >> 31];
-        if (s == 0) {
-            c1r = c1g = c1b = int(v);
-        } else {
-            int hue;
-            if (r == max)
-                hue = MulDiv59Signed(g - b, d, reciprocal);
-            else if (g == max)
-                hue = MulDiv59Signed(b - r, d, reciprocal) + 119;
-            else
-                hue = MulDiv59Signed(r - g, d, reciprocal) + 239;
-            if (hue < 0)
-                hue += 359;
-            const uint32_t f = step_[hue + 1];
-            const int p = int((v * (255 - s) + 127) / 255);
-            const int q = int((v * (255 - (s * f + 29) / 59) + 127) / 255);
-            const int t = int((v * (255 - (s * (59 - f) + 29) / 59) + 127) / 255);
-            const int vv = int(v);
-            switch (sector_[hue + 1]) {
-            case 0: c1r = vv, c1g = t, c1b = p; break;
-            case 1: c1r = q, c1g = vv, c1b = p; break;
-            case 2: c1r = p, c1g = vv, c1b = t; break;
-            case 3: c1r = p, c1g = q, c1b = vv; break;
-            case 4: c1r = t, c1g = p, c1b = vv; break;
-            default: c1r = vv, c1g = p, c1b = q; break;
-            }
-        }
-        target[0] = uint8_t(ClampByte(c1b + add_[2][b]));
-        target[1] = uint8_t(ClampByte(c1g + add_[1][g]));
-        target[2] = uint8_t(ClampByte(c1r + add_[0][r]));
+        const uint32_t v = value_[max];
+        const uint32_t s = saturation_[(uint64_t(255 * d) * reciprocal[max]) >> 31];
+        // The hue's numerator and offset by the largest channel, red first.
+        const bool red_max = r == max, green_max = !red_max && g == max;
+        const int numerator = red_max ? g - b : green_max ? b - r : r - g;
+        const int offset = red_max ? 0 : green_max ? 119 : 239;
+        const int sign = numerator >> 31;
+        const uint32_t magnitude = uint32_t(59 * ((numerator ^ sign) - sign)) + d / 2;
+        const int quotient = int((uint64_t(magnitude) * reciprocal[d]) >> 31);
+        int hue = ((quotient ^ sign) - sign) + offset;
+        hue += hue < 0 ? 359 : 0;
+        const uint32_t entry = hue_[hue + 1];
+        const uint32_t f = entry & 0xFF;
+        const int values[4] = {int(v), int((v * (255 - (s * f + 29) / 59) + 127) / 255),
+                               int((v * (255 - s) + 127) / 255),
+                               int((v * (255 - (s * (59 - f) + 29) / 59) + 127) / 255)};
+        target[0] = uint8_t(ClampByte(values[(entry >> 12) & 3] + add_[2][b]));
+        target[1] = uint8_t(ClampByte(values[(entry >> 10) & 3] + add_[1][g]));
+        target[2] = uint8_t(ClampByte(values[(entry >> 8) & 3] + add_[0][r]));
     }
 }
 

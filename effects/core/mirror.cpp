@@ -1,5 +1,7 @@
 #include "mirror.h"
 
+#include "simd_rows.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -43,6 +45,35 @@ void SetPixel(uint8_t* row, int i, int bits, int value)
     row[bit >> 3] = uint8_t((row[bit >> 3] & ~mask) | (value << shift));
 }
 
+inline uint32_t Load32(const uint8_t* p)
+{
+    uint32_t v;
+    std::memcpy(&v, p, 4);
+    return v;
+}
+
+inline void Store32(uint8_t* p, uint32_t v)
+{
+    std::memcpy(p, &v, 4);
+}
+
+// 3-byte pixels, four at a time: twelve bytes P0 P1 P2 P3 read as three
+// little-endian words become P3 P2 P1 P0.
+void MirrorCopy3(const uint8_t* source, uint8_t* target, int pixels)
+{
+    int i = MirrorBlocks3(source, target, pixels);
+    target += size_t(i) * 3;
+    for (; i + 4 <= pixels; i += 4, target += 12) {
+        const uint8_t* from = source + size_t(pixels - 4 - i) * 3;
+        const uint32_t a = Load32(from), b = Load32(from + 4), c = Load32(from + 8);
+        Store32(target, (c >> 8) | ((b >> 16) & 0xFF) << 24);
+        Store32(target + 4, (b >> 24) | (c & 0xFF) << 8 | (a >> 24) << 16 | (b & 0xFF) << 24);
+        Store32(target + 8, ((b >> 8) & 0xFF) | a << 8);
+    }
+    for (; i < pixels; ++i, target += 3)
+        std::memcpy(target, source + size_t(pixels - 1 - i) * 3, 3);
+}
+
 }  // namespace
 
 void MirrorPixelsCopy(const uint8_t* source, uint8_t* target, int pixels, int bytes_per_pixel)
@@ -50,7 +81,7 @@ void MirrorPixelsCopy(const uint8_t* source, uint8_t* target, int pixels, int by
     switch (bytes_per_pixel) {
     case 1: MirrorCopy<1>(source, target, pixels); break;
     case 2: MirrorCopy<2>(source, target, pixels); break;
-    case 3: MirrorCopy<3>(source, target, pixels); break;
+    case 3: MirrorCopy3(source, target, pixels); break;
     default: MirrorCopy<4>(source, target, pixels); break;
     }
 }

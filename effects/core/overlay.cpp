@@ -7,6 +7,7 @@
 #include "overlay_keys.h"
 #include "row_streams.h"
 #include "services.h"
+#include "simd_rows.h"
 #include "yuv.h"
 
 namespace htfx {
@@ -71,7 +72,7 @@ struct KeyList {
     bool operator()(const uint8_t* p) const { return keys->Matches(p); }
 };
 
-enum Mode { kAOnly, kBOnly, kBoth, kNone };
+enum Mode { kAOnly, kBOnly, kBoth, kNone };  // the vector path uses the same numbers
 
 template <int M, class MatchA, class MatchB>
 void ComposeRow(const uint8_t* a, const uint8_t* b, uint8_t* out, int pixels, MatchA match_a, MatchB match_b)
@@ -118,6 +119,12 @@ public:
         const bool exact_a = !a_.range && a_.keys.size() == 1, exact_b = !b_.range && b_.keys.size() == 1;
         const ExactKey ea{exact_a ? Load3(a_.keys[0].low) : 0}, eb{exact_b ? Load3(b_.keys[0].low) : 0};
         const KeyList la{&a_}, lb{&b_};
+        // One exact key per keyed stream: whole blocks go through the vector path.
+        if ((mode == kAOnly && exact_a) || (mode == kBOnly && exact_b) || (mode == kBoth && exact_a && exact_b)) {
+            const int done = ComposeExactBlocks(mode, a, b, out, pixels, exact_a ? a_.keys[0].low : nullptr,
+                                                exact_b ? b_.keys[0].low : nullptr);
+            a += 3 * done, b += 3 * done, out += 3 * done, pixels -= done;
+        }
         if (exact_a && exact_b)
             ComposeByMode(mode, a, b, out, pixels, ea, eb);
         else if (exact_a)

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 
 #include "fake_services.h"
 #include "htfx32.h"
+#include "mirror.h"
+#include "simd_rows.h"
 #include "test_pictures.h"
 
 namespace {
@@ -246,6 +249,30 @@ TEST(Flip, InvalidRequestsTouchNothing)
     }
     EXPECT_EQ(std::vector<uint8_t>(picture.size(), 0x44), out);
     EXPECT_EQ(HTFX_INVALID_REQUEST, htfx_Flip(nullptr));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Mirror, VectorAndWordPathsGiveThePixelByPixelResult)
+{
+    std::mt19937 random(5);
+    for (int pixels = 0; pixels <= 100; ++pixels) {
+        std::vector<uint8_t> row(size_t(pixels) * 3 + 1);
+        for (auto& byte : row)
+            byte = uint8_t(random());
+        std::vector<uint8_t> expected(row.size(), 0);
+        for (int x = 0; x < pixels; ++x)
+            std::memcpy(&expected[3 * size_t(x)], &row[3 * size_t(pixels - 1 - x)], 3);
+        for (bool vector : {true, false}) {
+            htfx::EnableVectorRows(vector);
+            std::vector<uint8_t> out(row.size(), 0);
+            htfx::MirrorPixelsCopy(row.data(), out.data(), pixels, 3);
+            EXPECT_EQ(expected, out) << pixels << (vector ? " vector" : " words");
+        }
+        htfx::EnableVectorRows(true);
+    }
 }
 
 }  // namespace

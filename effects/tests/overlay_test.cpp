@@ -7,6 +7,7 @@
 #include "fake_services.h"
 #include "htfx32.h"
 #include "test_pictures.h"
+#include "simd_rows.h"
 #include "yuv.h"
 
 namespace {
@@ -298,6 +299,47 @@ TEST(Overlay, InvalidRequestsTouchNothing)
     const uint8_t unchanged[6] = {1, 2, 3, 4, 5, 6};
     EXPECT_EQ(0, std::memcmp(unchanged, key, 6));
     EXPECT_EQ(HTFX_INVALID_REQUEST, htfx_OverlayStreams(nullptr));
+}
+
+}  // namespace
+
+namespace {
+
+// Rows over a small palette, so that keys match often and in runs.
+std::vector<uint8_t> PaletteRow(int pixels, std::mt19937& random)
+{
+    static const uint8_t colours[4][3] = {{255, 0, 255}, {0, 0, 0}, {255, 0, 254}, {10, 20, 30}};
+    std::vector<uint8_t> row(size_t(pixels) * 3 + 4);
+    for (int x = 0; x < pixels; ++x) {
+        const int c = int(random() % 5);
+        for (int i = 0; i < 3; ++i)
+            row[3 * size_t(x) + i] = c < 4 ? colours[c][i] : uint8_t(random());
+    }
+    return row;
+}
+
+TEST(Overlay, VectorCompositionGivesThePixelByPixelResult)
+{
+    FakeServices services;
+    std::mt19937 random(99);
+    uint8_t a_key[3] = {255, 0, 255}, b_key[3] = {0, 0, 0};
+    for (int width = 1; width <= 130; width += 3) {
+        for (int keys = 1; keys <= 3; ++keys) {
+            auto a = PaletteRow(width * 2, random), b = PaletteRow(width * 2, random);
+            std::vector<uint8_t> vector_out(a.size(), 0), plain_out(a.size(), 0);
+            for (int pass = 0; pass < 2; ++pass) {
+                htfx::EnableVectorRows(pass == 0);
+                auto r = OverlayOf(a.data(), b.data(), (pass == 0 ? vector_out : plain_out).data(), width, 2);
+                if (keys & 1)
+                    r.a_key_count = 1, r.a_keys = a_key;
+                if (keys & 2)
+                    r.b_key_count = 1, r.b_keys = b_key;
+                ASSERT_EQ(HTFX_OK, htfx_OverlayStreams(&r));
+            }
+            htfx::EnableVectorRows(true);
+            ASSERT_EQ(plain_out, vector_out) << "width " << width << " keys " << keys;
+        }
+    }
 }
 
 }  // namespace
