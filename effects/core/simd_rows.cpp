@@ -40,7 +40,8 @@ const MirrorMasks& TheMirrorMasks()
     return masks;
 }
 
-__attribute__((target("ssse3"))) int MirrorSsse3(const uint8_t* source, uint8_t* target, int pixels)
+// Entry points realign the stack: 32-bit Windows callers keep it to 4 bytes.
+__attribute__((target("ssse3"), force_align_arg_pointer)) int MirrorSsse3(const uint8_t* source, uint8_t* target, int pixels)
 {
     const MirrorMasks& masks = TheMirrorMasks();
     __m128i m[3][3];
@@ -68,8 +69,8 @@ struct Mismatch {
     __m128i v[3];
 };
 
-__attribute__((target("ssse3"))) inline Mismatch PixelMismatch(const __m128i x_in[3], const __m128i key[3],
-                                                                const __m128i last_byte[3])
+__attribute__((target("ssse3"))) inline void PixelMismatch(const __m128i x_in[3], const __m128i key[3],
+                                                            const __m128i last_byte[3], Mismatch& m)
 {
     const __m128i ones = _mm_set1_epi8(-1);
     __m128i x[3], z[3];
@@ -83,14 +84,12 @@ __attribute__((target("ssse3"))) inline Mismatch PixelMismatch(const __m128i x_i
     z[1] = _mm_and_si128(y1, last_byte[1]);
     z[2] = _mm_and_si128(y2, last_byte[2]);
     // ...and spread it back over the pixel.
-    Mismatch m;
     m.v[0] = _mm_or_si128(z[0], _mm_or_si128(_mm_alignr_epi8(z[1], z[0], 1), _mm_alignr_epi8(z[1], z[0], 2)));
     m.v[1] = _mm_or_si128(z[1], _mm_or_si128(_mm_alignr_epi8(z[2], z[1], 1), _mm_alignr_epi8(z[2], z[1], 2)));
     m.v[2] = _mm_or_si128(z[2], _mm_or_si128(_mm_srli_si128(z[2], 1), _mm_srli_si128(z[2], 2)));
-    return m;
 }
 
-void KeyVectors(const uint8_t* key, __m128i out[3])
+__attribute__((target("ssse3"))) void KeyVectors(const uint8_t* key, __m128i out[3])
 {
     alignas(16) uint8_t bytes[48];
     for (int i = 0; i < 48; ++i)
@@ -99,7 +98,7 @@ void KeyVectors(const uint8_t* key, __m128i out[3])
         out[k] = _mm_load_si128(reinterpret_cast<const __m128i*>(bytes + 16 * k));
 }
 
-__attribute__((target("ssse3"))) int ComposeSsse3(int mode, const uint8_t* a, const uint8_t* b, uint8_t* out,
+__attribute__((target("ssse3"), force_align_arg_pointer)) int ComposeSsse3(int mode, const uint8_t* a, const uint8_t* b, uint8_t* out,
                                                   int pixels, const uint8_t* key_a, const uint8_t* key_b)
 {
     __m128i ka[3], kb[3], last[3];
@@ -119,16 +118,19 @@ __attribute__((target("ssse3"))) int ComposeSsse3(int mode, const uint8_t* a, co
             vb[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + 16 * k));
         }
         if (mode == 0) {
-            const Mismatch ma = PixelMismatch(va, ka, last);
+            Mismatch ma;
+            PixelMismatch(va, ka, last, ma);
             for (int k = 0; k < 3; ++k)
                 take_b[k] = _mm_xor_si128(ma.v[k], ones);
         } else if (mode == 1) {
-            const Mismatch mb = PixelMismatch(vb, kb, last);
+            Mismatch mb;
+            PixelMismatch(vb, kb, last, mb);
             for (int k = 0; k < 3; ++k)
                 take_b[k] = mb.v[k];
         } else {
-            const Mismatch ma = PixelMismatch(va, ka, last);
-            const Mismatch mb = PixelMismatch(vb, kb, last);
+            Mismatch ma, mb;
+            PixelMismatch(va, ka, last, ma);
+            PixelMismatch(vb, kb, last, mb);
             for (int k = 0; k < 3; ++k)
                 take_b[k] = _mm_or_si128(_mm_xor_si128(ma.v[k], ones), mb.v[k]);
         }
