@@ -35,4 +35,3 @@
 #define IDS_OK 106
 #define IDS_CANCEL 107
 #define IDS_UPDATE 108
-#define IDS_METER_CLASS 109
