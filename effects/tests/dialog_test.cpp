@@ -170,6 +170,18 @@ TEST(PreviewDialog, UpdateRunsTheMeterAndKeepsTheDialogOpen)
     EXPECT_EQ(Adjusted(picture, 16, 40, applied), out);
 }
 
+TEST(PreviewDialog, ASetUpFailureEndsWithFiveAndWritesNothing)
+{
+    auto picture = RandomRaw(8, 4, 6);
+    std::vector<uint8_t> out(picture.size(), 0x3C);
+    // An owner that is no window: the dialog cannot be made.
+    auto r = PreviewRequest(picture.data(), out.data(), reinterpret_cast<HWND>(uintptr_t(0x4321)), 8, 4);
+    const auto before = r;
+    EXPECT_EQ(HTFX_NO_PREVIEW, htfx_ColorAdjustAll(&r));
+    EXPECT_EQ(std::vector<uint8_t>(picture.size(), 0x3C), out);
+    EXPECT_EQ(0, std::memcmp(&before, &r, sizeof r));
+}
+
 // The library's services on a display of 256 colours.
 class PaletteDisplay : public htfx::WinServices {
 public:

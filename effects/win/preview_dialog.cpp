@@ -61,9 +61,11 @@ CPreviewDialog::~CPreviewDialog()
 
 int CPreviewDialog::Run()
 {
+    // A dialog that never opened (no owner window, no template) is a
+    // preview that could not be set up.
     const INT_PTR result = RunModal(IDD_PREVIEWBOX, static_cast<HWND>(job_.owner));
     CleanUp();
-    return result == -1 ? HTFX_NO_PREVIEW : int(result);
+    return result == -1 || !opened_ ? HTFX_NO_PREVIEW : int(result);
 }
 
 bool CPreviewDialog::OnMessage(UINT message, WPARAM wparam, LPARAM lparam, INT_PTR* result)
@@ -73,6 +75,7 @@ bool CPreviewDialog::OnMessage(UINT message, WPARAM wparam, LPARAM lparam, INT_P
 
 INT_PTR CPreviewDialog::OnInitDialog(WPARAM, LPARAM)
 {
+    opened_ = true;
     SetWindowTextA(hwnd_, LoadText(IDS_PREVIEW_CAPTION).c_str());
     for (const auto& text : kTexts)
         SetDlgItemTextA(hwnd_, text.id, LoadText(text.text).c_str());

@@ -58,6 +58,7 @@ private:
     HBRUSH face_brush_ = nullptr;
     bool class_registered_ = false;
     bool changed_ = false;
+    bool opened_ = false;
     Amounts working_{};
     Amounts base_{};
     SliderRow rows_[7];
