@@ -143,6 +143,15 @@ LRESULT CToolBar::OnLButtonUp(const Message& m)
     return 0;
 }
 
+LRESULT CToolBar::OnEraseBackground(const Message& m)
+{
+    // A flat bar is transparent; the frame's own background (whatever its
+    // class brush) must not show through.
+    RECT r = ClientRect();
+    FillRect(m.Dc(), &r, GetSysColorBrush(COLOR_BTNFACE));
+    return TRUE;
+}
+
 LRESULT CToolBar::OnCaptureChanged(const Message& m)
 {
     dragging_ = false;

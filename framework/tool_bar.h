@@ -36,6 +36,7 @@ protected:
     LRESULT OnMouseMove(const Message& m);
     LRESULT OnLButtonUp(const Message& m);
     LRESULT OnCaptureChanged(const Message& m);
+    LRESULT OnEraseBackground(const Message& m);
 
 public:
     static constexpr MessageEntry<CToolBar> kMessages[] = {
@@ -43,6 +44,7 @@ public:
         {WM_MOUSEMOVE, &CToolBar::OnMouseMove},
         {WM_LBUTTONUP, &CToolBar::OnLButtonUp},
         {WM_CAPTURECHANGED, &CToolBar::OnCaptureChanged},
+        {WM_ERASEBKGND, &CToolBar::OnEraseBackground},
     };
 
 private:

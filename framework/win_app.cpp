@@ -49,13 +49,18 @@ void CWinApp::SetRegistryKey(const std::string& company)
     profile_ = CRegistryProfile(company, title_);
 }
 
-int CWinApp::Main(HINSTANCE instance, int showCmd)
+void CWinApp::Initialize(HINSTANCE instance, int showCmd)
 {
     instance_ = instance;
     showCmd_ = showCmd;
     title_ = LoadText(kAppTitleString, instance);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
+}
+
+int CWinApp::Main(HINSTANCE instance, int showCmd)
+{
+    Initialize(instance, showCmd);
     if (!InitInstance())
         return ExitInstance();
     return Run();

@@ -29,6 +29,10 @@ public:
 
     // Called from WinMain: initialisation, then the message loop, then exit.
     int Main(HINSTANCE instance, int showCmd);
+    // The part of Main before the program's own initialisation: instance,
+    // title, common controls.  (Tests that drive windows without a message
+    // loop of the application call it alone.)
+    void Initialize(HINSTANCE instance, int showCmd);
 
     HINSTANCE Instance() const { return instance_; }
     int ShowCmd() const { return showCmd_; }

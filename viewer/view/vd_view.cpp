@@ -20,6 +20,15 @@ void CVDView::OnInitialUpdate()
     SetScrollSizes(SIZE{client.right, client.bottom});
 }
 
+LRESULT CVDView::OnSize(const Message& m)
+{
+    // Fitted to the window: the whole picture is the client area, so there
+    // is nothing to scroll.
+    if (m.SizeType() != SIZE_MINIMIZED)
+        SetScrollSizes(m.ClientSize());
+    return 0;
+}
+
 LRESULT CVDView::OnEraseBackground(const Message& m)
 {
     RECT area{};

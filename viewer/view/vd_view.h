@@ -13,10 +13,12 @@ protected:
 
     LRESULT OnCreate(const framework::Message& m);
     LRESULT OnEraseBackground(const framework::Message& m);
+    LRESULT OnSize(const framework::Message& m);
 
 public:
     static constexpr framework::MessageEntry<CVDView> kMessages[] = {
         {WM_CREATE, &CVDView::OnCreate},
         {WM_ERASEBKGND, &CVDView::OnEraseBackground},
+        {WM_SIZE, &CVDView::OnSize},
     };
 };
