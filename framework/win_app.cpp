@@ -44,11 +44,6 @@ bool CWinApp::OpenNewDocument()
     return !templates_.empty() && templates_.front()->OpenNewDocument();
 }
 
-void CWinApp::SetRegistryKey(const std::string& company)
-{
-    profile_ = CRegistryProfile(company, title_);
-}
-
 void CWinApp::Initialize(HINSTANCE instance, int showCmd)
 {
     instance_ = instance;

@@ -1,9 +1,8 @@
 // The application object: one per process.  It runs the message loop (with
 // the main frame's accelerators and idle-time command-state updates), owns the
-// document templates and the settings store's registry location.
+// document templates and the registry location of its settings.
 #pragma once
 #include "cmd_target.h"
-#include "registry_profile.h"
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,9 +44,9 @@ public:
     // Creates the first (empty) document of the first template, with its frame and view.
     bool OpenNewDocument();
 
-    // The settings store lives under HKCU\Software\<company>\<application title>.
-    void SetRegistryKey(const std::string& company);
-    const CRegistryProfile& Profile() const { return profile_; }
+    // Where the program keeps its settings: HKCU\Software\<company>\<title>.
+    void SetRegistryKey(const std::string& company) { registryKey_ = company; }
+    const std::string& RegistryKey() const { return registryKey_; }
 
     // Message loop pieces; the loop itself is Run.
     virtual bool PreTranslateMessage(MSG& msg);
@@ -67,7 +66,7 @@ private:
     std::string title_;
     CFrameWnd* mainFrame_ = nullptr;
     std::vector<std::unique_ptr<CSingleDocTemplate>> templates_;
-    CRegistryProfile profile_;
+    std::string registryKey_;
 };
 
 }  // namespace framework

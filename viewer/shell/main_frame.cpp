@@ -2,9 +2,11 @@
 #include "device_open.h"
 #include "handles.h"
 #include "overlay_viewer.h"
+#include "overlay_vocabulary.h"
 #include "resource.h"
 #include "single_instance.h"
 #include "strings.h"
+#include "viewer_settings.h"
 #include "win_app.h"
 #include "window_placement.h"
 #include <iterator>
@@ -27,11 +29,9 @@ constexpr int kToolBarImages = 13;
 constexpr UINT kPaneSamples[kPaneCount] = {0, IDS_PANE_SIZE_SAMPLE, IDS_PANE_POSITION_SAMPLE,
                                            IDS_PANE_ZOOM_SAMPLE, IDS_PANE_STROBING, IDS_PANE_ROTATING};
 
-const framework::CRegistryProfile& Profile() { return framework::CWinApp::Current()->Profile(); }
-
-bool ReadPreference(UINT name, DWORD fallback)
+DWORD ReadPreference(UINT name, DWORD fallback)
 {
-    return Profile().ReadNumber(LoadText(IDS_SECTION_PREFERENCES).c_str(), LoadText(name).c_str(), fallback) != 0;
+    return ViewerSettings().ReadNumber(SettingName(kSetPreferences).c_str(), SettingName(name).c_str(), fallback);
 }
 
 // The class brush lives as long as the program (the class keeps using it).
@@ -46,10 +46,10 @@ HBRUSH MagentaBrush()
 CMainFrame::CMainFrame()
     : version4_(OverlayWindowsMajorVersion() == 4),
       menuHeight_(GetSystemMetrics(SM_CYMENU)),
-      keepAspectRatio_(ReadPreference(IDS_VALUE_ASPECTRATIO, 1)),
-      resizeToPicture_(ReadPreference(IDS_VALUE_RESIZEWINDOW, 1)),
-      centreWindow_(ReadPreference(IDS_VALUE_CENTERWINDOW, 1)),
-      unfreezeForChromaKey_(ReadPreference(IDS_VALUE_UNFREEZE, 1))
+      keepAspectRatio_(ReadPreference(kSetAspectRatio, 1) != 0),
+      resizeToPicture_(ReadPreference(kSetResizeWindow, 1) != 0),
+      centreWindow_(ReadPreference(kSetCenterWindow, 1) != 0),
+      unfreezeForChromaKey_(ReadPreference(kSetUnfreeze, 1) != 0)
 {
     addDocumentToTitle_ = false;
 }
@@ -72,8 +72,8 @@ bool CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
     cs.dwExStyle |= WS_EX_ACCEPTFILES;
 
     // The saved rectangle, else 500 by 380 in the middle of the screen.
-    std::string saved = Profile().ReadText(LoadText(IDS_SECTION_SETTINGS).c_str(),
-                                           LoadText(IDS_VALUE_WINDOWPOS).c_str());
+    std::string saved = ViewerSettings().ReadText(SettingName(kSetSettings).c_str(),
+                                                  SettingName(kSetWindowPos).c_str());
     WindowBox box = WindowPlacementFromText(saved, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     cs.x = box.left;
     cs.y = box.top;
@@ -93,8 +93,7 @@ LRESULT CMainFrame::OnCreate(const Message& m)
     EnableDocking(framework::kDockAny);
     toolBar_.Dock(framework::DockSide::Top);
 
-    bool onTop = Profile().ReadNumber(LoadText(IDS_SECTION_PREFERENCES).c_str(),
-                                      LoadText(IDS_VALUE_ALWAYSONTOP).c_str(), 0) == 1;
+    bool onTop = ReadPreference(kSetAlwaysOnTop, 0) == 1;
     const RECT& r = savedRect_;
     SetWindowPos(hwnd_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top, 0);
     SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER);
@@ -118,7 +117,7 @@ bool CMainFrame::CreateBars()
     if (version4_)
         SetIndicatorSignal(g_msgIndicatorSignal, statusBar_.Handle());
     else
-        SendOverlayCommand(kVerbSet, kFmtIndicatorOn);
+        SendOverlayCommand(overlay::kVerbSet, overlay::kFmtIndicatorOn);
     return true;
 }
 
@@ -136,8 +135,8 @@ void CMainFrame::SaveWindowPlacement()
     if (!GetWindowPlacement(hwnd_, &placement))
         return;
     const RECT& r = placement.rcNormalPosition;
-    Profile().WriteText(LoadText(IDS_SECTION_SETTINGS).c_str(), LoadText(IDS_VALUE_WINDOWPOS).c_str(),
-                        FormatWindowPlacement(WindowBox{r.left, r.top, r.right, r.bottom}).c_str());
+    ViewerSettings().WriteText(SettingName(kSetSettings).c_str(), SettingName(kSetWindowPos).c_str(),
+                               FormatWindowPlacement(WindowBox{r.left, r.top, r.right, r.bottom}).c_str());
 }
 
 void CMainFrame::CloseSteps()
@@ -162,7 +161,7 @@ LRESULT CMainFrame::OnHandOver(const Message& m)
 {
     // The setup tool wants the device: release it and end at once.
     ShowOverlayErrors(false);
-    SendOverlayCommand(kVerbClose, kFmtNone);
+    SendOverlayCommand(overlay::kVerbClose, overlay::kFmtNone);
     CloseSteps();
     ExitProcess(0);
 }

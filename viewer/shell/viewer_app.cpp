@@ -5,6 +5,8 @@
 #include "frame_wnd.h"
 #include "main_frame.h"
 #include "overlay_viewer.h"
+#include "overlay_vocabulary.h"
+#include "settings_names.h"
 #include "registered_messages.h"
 #include "resource.h"
 #include "strings.h"
@@ -26,7 +28,7 @@ bool CViewerApp::InitInstance()
     if (!OpenOverlayDevice())
         return false;  // the user has been told; no window was shown
     // (Three-dimensional dialog controls are the platform's own look here.)
-    SetRegistryKey(framework::LoadText(IDS_REGISTRY_KEY));
+    SetRegistryKey(framework::LoadText(kSetRegistryKey));
     AddDocTemplate(std::make_unique<framework::CSingleDocTemplate>(
         IDR_MAINFRAME, [] { return std::make_unique<CVDDoc>(); }, [] { return new CMainFrame; },
         [] { return new CVDView; }));
@@ -36,7 +38,7 @@ bool CViewerApp::InitInstance()
 int CViewerApp::ExitInstance()
 {
     if (instance_.Release())
-        SendOverlayCommand(kVerbClose, kFmtNone);
+        SendOverlayCommand(overlay::kVerbClose, overlay::kFmtNone);
     return CWinApp::ExitInstance();
 }
 

@@ -1,6 +1,7 @@
 #include "vd_view.h"
 #include "handles.h"
 #include "overlay_viewer.h"
+#include "overlay_vocabulary.h"
 
 using framework::Message;
 
@@ -9,8 +10,8 @@ LRESULT CVDView::OnCreate(const Message& m)
     if (Default(m) == -1)
         return -1;
     // The driver keys the video into this window.
-    SendOverlayCommand(kVerbSet, kFmtCardType, 3);
-    SendOverlayCommand(kVerbWindow, kFmtHandle, hwnd_);
+    SendOverlayCommand(overlay::kVerbSet, overlay::kFmtCardType, 3);
+    SendOverlayCommand(overlay::kVerbWindow, overlay::kFmtHandle, hwnd_);
     return 0;
 }
 

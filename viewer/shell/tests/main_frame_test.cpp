@@ -4,7 +4,7 @@
 // to the driver is a silent no-op.
 #include "doc_template.h"
 #include "main_frame.h"
-#include "registry_profile.h"
+#include "settings_store.h"
 #include "resource.h"
 #include "vd_doc.h"
 #include "vd_view.h"
@@ -17,7 +17,7 @@
 namespace {
 
 // The settings of these tests live apart from the real viewer's.
-constexpr char kTestCompanyKey[] = "Halvorn Tech\\KX310 main frame test";
+constexpr char kTestCompanyKey[] = "KX310 Tests\\main frame";
 
 class MainFrameTest : public ::testing::Test {
 protected:
@@ -35,7 +35,7 @@ protected:
         app_.reset();
     }
 
-    const framework::CRegistryProfile& Profile() { return app_->Profile(); }
+    CSettingsStore Profile() { return CSettingsStore(app_->RegistryKey(), app_->Title()); }
 
     // Makes the document, frame and view as the viewer does.
     void OpenFrame()

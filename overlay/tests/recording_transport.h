@@ -1,0 +1,49 @@
+// A transport that records each command instead of sending it, and answers
+// as winmm would: the reply cut to the buffer, the given error and its text.
+#pragma once
+
+#include "overlay_transport.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+struct SentCommand {
+    std::string text;
+    UINT replyLength;
+    HWND callback;
+};
+
+class RecordingTransport : public overlay::IOverlayTransport {
+public:
+    std::vector<SentCommand> sent;
+    std::string reply;
+    MCIERROR error = 0;
+    std::string errorText = "The driver cannot carry out this command.";
+
+    MCIERROR Send(const char* command, char* replyBuffer, UINT replyLength, HWND callback) override
+    {
+        sent.push_back({command, replyLength, callback});
+        if (replyBuffer && replyLength) {
+            size_t n = std::min<size_t>(reply.size(), replyLength - 1);
+            std::memcpy(replyBuffer, reply.data(), n);
+            replyBuffer[n] = '\0';
+        }
+        return error;
+    }
+
+    void ErrorText(MCIERROR, char* text, UINT textLength) override
+    {
+        std::snprintf(text, textLength, "%s", errorText.c_str());
+    }
+
+    std::vector<std::string> Texts() const
+    {
+        std::vector<std::string> texts;
+        for (const SentCommand& c : sent)
+            texts.push_back(c.text);
+        return texts;
+    }
+};
