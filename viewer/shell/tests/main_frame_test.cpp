@@ -2,6 +2,7 @@
 // bar, status bar, saved placement, "AlwaysOnTop", command states, tool tips
 // and fly-by help.  The overlay device is never opened here, so every command
 // to the driver is a silent no-op.
+#include "about_box.h"
 #include "doc_template.h"
 #include "main_frame.h"
 #include "settings_store.h"
@@ -271,6 +272,18 @@ TEST_F(MainFrameTest, ToolBarDocksAtEachSide)
     b = clientRect(bar->Handle()), v = clientRect(view);
     EXPECT_EQ(0, b.top);
     EXPECT_EQ(b.bottom, v.top);
+}
+
+TEST(AboutBoxTest, WithoutTheLibraryAPlainBoxShowsTitleAndCredit)
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    EXPECT_FALSE(ShowLibraryAboutBox(nullptr, instance, IDR_MAINFRAME, IDS_ABOUT_CREDIT));
+    test_support::MessageBoxAnswerer answer("About Video Deck KX310", IDOK);
+    ShowPlainAboutBox(nullptr, instance, IDR_MAINFRAME, IDS_ABOUT_CREDIT);
+    answer.Join();
+    ASSERT_TRUE(answer.Answered());
+    EXPECT_EQ(0u, answer.Seen().text.find("Video Deck KX310"));
+    EXPECT_NE(std::string::npos, answer.Seen().text.find("Live video overlay for the Vistacard KX310."));
 }
 
 }  // namespace
