@@ -274,6 +274,36 @@ TEST_F(MainFrameTest, ToolBarDocksAtEachSide)
     EXPECT_EQ(b.bottom, v.top);
 }
 
+TEST_F(MainFrameTest, DraggingTheToolBarDocksItAtTheNearestSide)
+{
+    OpenFrame();
+    framework::CToolBar* bar = frame_->ToolBar();
+    HWND barWnd = bar->Handle();
+    RECT client{};
+    GetClientRect(frameWnd_, &client);
+    // Drags by the first separator (the empty parts of the bar are its handle)
+    // to a point of the frame's client area.
+    auto drag = [&](POINT frameClientPoint) {
+        RECT separator{};
+        SendMessageA(barWnd, TB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&separator));
+        POINT from{(separator.left + separator.right) / 2, (separator.top + separator.bottom) / 2};
+        POINT to = frameClientPoint;
+        MapWindowPoints(frameWnd_, barWnd, &to, 1);
+        SendMessageA(barWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+        SendMessageA(barWnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+        SendMessageA(barWnd, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+    };
+    drag(POINT{client.right - 4, client.bottom / 2});
+    EXPECT_EQ(framework::DockSide::Right, bar->Side());
+    drag(POINT{client.right / 2, client.bottom - 30});
+    EXPECT_EQ(framework::DockSide::Bottom, bar->Side());
+    drag(POINT{6, client.bottom / 2});
+    EXPECT_EQ(framework::DockSide::Left, bar->Side());
+    drag(POINT{client.right / 2, 2});
+    EXPECT_EQ(framework::DockSide::Top, bar->Side());
+    EXPECT_EQ(nullptr, GetCapture());
+}
+
 TEST(AboutBoxTest, WithoutTheLibraryAPlainBoxShowsTitleAndCredit)
 {
     HINSTANCE instance = GetModuleHandleA(nullptr);
