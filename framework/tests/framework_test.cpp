@@ -429,6 +429,38 @@ TEST(FileDialogTest, HookSeesTheDialogAndCanRefuseAName)
     DeleteFileA(path.c_str());
 }
 
+class TemplateFileDialog : public framework::Routed<TemplateFileDialog, framework::CFileDialog> {
+public:
+    TemplateFileDialog() : Routed(true, "All Files (*.*)|*.*|", nullptr, IDD_FILE_TEMPLATE) {}
+    int extraClicks = 0;
+    bool extraShown = false;
+    void OnExtra() { ++extraClicks; }
+    static constexpr CommandEntry<TemplateFileDialog> kCommands[] = {
+        {IDC_EXTRA, BN_CLICKED, &TemplateFileDialog::OnExtra},
+    };
+
+protected:
+    bool OnInitDialog() override
+    {
+        extraShown = Item(IDC_EXTRA) != nullptr;
+        return true;
+    }
+};
+
+TEST(FileDialogTest, CustomTemplateControlsReachTheCommandTable)
+{
+    TemplateFileDialog dialog;
+    dialog.SetTitle("Template Test");
+    DialogDriver driver("Template Test", [](HWND box) {
+        SendMessageA(box, WM_COMMAND, MAKEWPARAM(IDC_EXTRA, BN_CLICKED), 0);
+        SendMessageA(box, WM_COMMAND, MAKEWPARAM(IDC_EXTRA, BN_CLICKED), 0);
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+    EXPECT_TRUE(dialog.extraShown);
+    EXPECT_EQ(2, dialog.extraClicks);
+}
+
 TEST(RectTrackerTest, HitTestFindsHandlesInsideAndOutside)
 {
     using T = framework::CRectTracker;
