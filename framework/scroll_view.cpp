@@ -65,6 +65,12 @@ int CScrollView::NewScrollPosition(int bar, UINT code, int thumb) const
 
 void CScrollView::Scroll(int bar, UINT code, int thumb)
 {
+    if (code == SB_THUMBTRACK || code == SB_THUMBPOSITION) {
+        // The message carries only 16 bits of the position; the bar has all 32.
+        SCROLLINFO info{sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
+        if (GetScrollInfo(hwnd_, bar, &info))
+            thumb = info.nTrackPos;
+    }
     int next = std::clamp(NewScrollPosition(bar, code, thumb), 0, Limit(bar));
     LONG& pos = bar == SB_HORZ ? position_.x : position_.y;
     if (next == pos)
