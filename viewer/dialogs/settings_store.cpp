@@ -45,7 +45,7 @@ std::string LoadText(HINSTANCE strings, UINT entry)
 }  // namespace
 
 CSettingsStore::CSettingsStore(std::string company, std::string application)
-    : company_(std::move(company)), application_(std::move(application))
+    : strings_(GetModuleHandleA(nullptr)), company_(std::move(company)), application_(std::move(application))
 {
 }
 

@@ -13,7 +13,7 @@
 class CSettingsStore {
 public:
     // `company` is the two-level path below "Software", `application` the
-    // program's title.
+    // program's title; names by entry come from the program's own strings.
     CSettingsStore(std::string company, std::string application);
     // Both names from the string table of `strings`.
     CSettingsStore(HINSTANCE strings, UINT companyEntry, UINT applicationEntry);

@@ -7,6 +7,11 @@ using namespace overlay;
 void SendViewWindow(HWND view)
 {
     SendOverlayCommand(kVerbSet, kFmtCardType, 3);
+    SendWindowHandle(view);
+}
+
+void SendWindowHandle(HWND view)
+{
     SendOverlayCommand(kVerbWindow, kFmtHandle, view);
 }
 

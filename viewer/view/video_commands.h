@@ -8,6 +8,8 @@
 
 // "set card type to 3", then "window handle <view>".
 void SendViewWindow(HWND view);
+// "window handle <view>" alone: the video comes back from an export.
+void SendWindowHandle(HWND view);
 
 // The placement sequence: card type 3, frame and source rectangles
 // (deferred) and the destination that applies them; or, for an exported

@@ -10,7 +10,7 @@ CommandState Radio(bool enabled, bool marked) { return {true, enabled, marked, t
 CommandState ViewCommandState(unsigned id, const ViewState& s)
 {
     const bool live = !s.exported;  // most commands wait while the video is exported
-    if (id >= ID_EDIT_FLIP_FIRST && id <= ID_EDIT_FLIP_LAST)
+    if (id >= ID_IMAGE_FLIP_HORIZONTAL && id <= ID_IMAGE_FLIP_BOTH)
         return Check(live, false);
     switch (id) {
     case ID_VIEW_FREEZE: return Check(true, s.frozen);
@@ -19,18 +19,18 @@ CommandState ViewCommandState(unsigned id, const ViewState& s)
     case ID_VIEW_ZOOM_IN: return Check(live && s.zoom != 4, false);
     case ID_VIEW_ZOOM_OFF: return Check(live && s.zoom > 1, false);
     case ID_VIEW_ZOOM_OUT: return Check(live && s.zoom != 1, false);
-    case ID_VIEW_SOURCE_0: return Radio(true, s.sourceNumber == 0);
-    case ID_VIEW_SOURCE_1: return Radio(true, s.sourceNumber == 1);
-    case ID_VIEW_SOURCE_SVIDEO: return Radio(true, s.sourceNumber == 3);
+    case ID_SOURCE_0: return Radio(true, s.sourceNumber == 0);
+    case ID_SOURCE_1: return Radio(true, s.sourceNumber == 1);
+    case ID_SOURCE_SVIDEO: return Radio(true, s.sourceNumber == 3);
     case ID_VIEW_FULL_SCREEN: return Check(live, s.fullScreen);
-    case ID_OPTIONS_CHROMA_KEY: return Check(true, s.chromaKeyActive);
+    case ID_VIEW_CHROMA_KEY: return Check(true, s.chromaKeyActive);
     case ID_TOOLS_EXPORT_VIDEO: return Check(true, s.exported);
     case ID_TOOLS_ROTATE_SOURCE: return Check(!s.frozen, s.rotationRunning);
     case ID_TOOLS_STROBE: return Check(!s.frozen, s.strobeRunning);
-    case ID_FILE_OPEN_IMAGE: return Check(live, false);
+    case ID_FILE_OPEN: return Check(live, false);
     case ID_VIEW_VIDEO: return Radio(live, !s.backgroundShown);
     case ID_VIEW_BACKGROUND: return Radio(live && s.backgroundLoaded, s.backgroundLoaded && s.backgroundShown);
-    case ID_OPTIONS_NEW_COLOR_KEY: return Check(live && s.backgroundLoaded, false);
+    case ID_VIEW_NEW_COLOR_KEY: return Check(live && s.backgroundLoaded, false);
     default: return {};
     }
 }

@@ -28,10 +28,10 @@ TEST(ViewCommands, ExportDisablesThePictureCommands)
     s.zoom = 2;
     s.backgroundLoaded = true;
     for (unsigned id : {ID_VIEW_NON_FIT, ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_OFF, ID_VIEW_ZOOM_OUT, ID_VIEW_FULL_SCREEN,
-                        ViewCommand(32790), ViewCommand(32791), ViewCommand(32792), ID_FILE_OPEN_IMAGE, ID_VIEW_VIDEO, ID_VIEW_BACKGROUND,
-                        ID_OPTIONS_NEW_COLOR_KEY})
+                        ID_IMAGE_FLIP_HORIZONTAL, ID_IMAGE_FLIP_VERTICAL, ID_IMAGE_FLIP_BOTH, ID_FILE_OPEN, ID_VIEW_VIDEO, ID_VIEW_BACKGROUND,
+                        ID_VIEW_NEW_COLOR_KEY})
         EXPECT_FALSE(ViewCommandState(id, s).enabled) << id;
-    for (unsigned id : {ID_VIEW_FREEZE, ID_VIEW_INVERT, ID_VIEW_SOURCE_0, ID_OPTIONS_CHROMA_KEY, ID_TOOLS_EXPORT_VIDEO})
+    for (unsigned id : {ID_VIEW_FREEZE, ID_VIEW_INVERT, ID_SOURCE_0, ID_VIEW_CHROMA_KEY, ID_TOOLS_EXPORT_VIDEO})
         EXPECT_TRUE(ViewCommandState(id, s).enabled) << id;
     EXPECT_TRUE(ViewCommandState(ID_TOOLS_EXPORT_VIDEO, s).checked);
 }
@@ -40,9 +40,9 @@ TEST(ViewCommands, SourcesCarryOneRadioMark)
 {
     ViewState s;
     s.sourceNumber = 3;
-    EXPECT_FALSE(ViewCommandState(ID_VIEW_SOURCE_0, s).checked);
-    EXPECT_FALSE(ViewCommandState(ID_VIEW_SOURCE_1, s).checked);
-    CommandState svideo = ViewCommandState(ID_VIEW_SOURCE_SVIDEO, s);
+    EXPECT_FALSE(ViewCommandState(ID_SOURCE_0, s).checked);
+    EXPECT_FALSE(ViewCommandState(ID_SOURCE_1, s).checked);
+    CommandState svideo = ViewCommandState(ID_SOURCE_SVIDEO, s);
     EXPECT_TRUE(svideo.checked);
     EXPECT_TRUE(svideo.radio);
 }
@@ -64,7 +64,7 @@ TEST(ViewCommands, VideoAndBackgroundItems)
     ViewState s;
     EXPECT_TRUE(ViewCommandState(ID_VIEW_VIDEO, s).checked);
     EXPECT_FALSE(ViewCommandState(ID_VIEW_BACKGROUND, s).enabled);
-    EXPECT_FALSE(ViewCommandState(ID_OPTIONS_NEW_COLOR_KEY, s).enabled);
+    EXPECT_FALSE(ViewCommandState(ID_VIEW_NEW_COLOR_KEY, s).enabled);
     s.backgroundLoaded = true;
     EXPECT_TRUE(ViewCommandState(ID_VIEW_BACKGROUND, s).enabled);
     EXPECT_FALSE(ViewCommandState(ID_VIEW_BACKGROUND, s).checked);
