@@ -1,0 +1,305 @@
+// TIFF files: reads strip-organised pictures with 8-bit samples, RGB (with or
+// without extra samples), palette or grey (either polarity), uncompressed,
+// LZW (with or without horizontal differencing) or PackBits, in either byte
+// order; writes little-endian files, 24-bit RGB, 8-bit palette or 8-bit grey,
+// uncompressed (8K strips) or LZW in strips of 4K, 8K or 16K bytes.
+#include <algorithm>
+
+#include "format_codecs.h"
+#include "lzw.h"
+
+namespace kx::codecs {
+namespace {
+
+enum Tag : unsigned {
+  kWidth = 256, kLength = 257, kBitsPerSample = 258, kCompression = 259, kPhotometric = 262,
+  kStripOffsets = 273, kSamplesPerPixel = 277, kRowsPerStrip = 278, kStripByteCounts = 279,
+  kXResolution = 282, kYResolution = 283, kPlanarConfig = 284, kResolutionUnit = 296,
+  kPredictor = 317, kColorMap = 320, kTileWidth = 322,
+};
+enum Compression : unsigned { kNone = 1, kLzw = 5, kPackBits = 32773 };
+enum Photometric : unsigned { kWhiteIsZero = 0, kBlackIsZero = 1, kRgb = 2, kPalette = 3 };
+
+class TiffReader {
+ public:
+  TiffReader(const std::uint8_t* data, std::size_t size) : in_(data, size) {
+    std::uint16_t order = in_.u16le();
+    if (order == 0x4949) big_ = false;
+    else if (order == 0x4D4D) big_ = true;
+    else failCodec("not a TIFF file");
+    if (u16() != 42) failCodec("not a TIFF file");
+  }
+  std::uint16_t u16() { return big_ ? in_.u16be() : in_.u16le(); }
+  std::uint32_t u32() { return big_ ? in_.u32be() : in_.u32le(); }
+  ByteReader& in() { return in_; }
+
+  // The values of one directory entry (integers of type BYTE, SHORT or LONG).
+  std::vector<std::uint32_t> values(std::size_t entry, std::size_t maxCount) {
+    in_.seek(entry + 2);
+    unsigned type = u16();
+    std::uint32_t count = u32();
+    unsigned size = type == 1 ? 1 : type == 3 ? 2 : type == 4 ? 4 : 0;
+    if (!size) failCodec("unsupported TIFF field type");
+    if (count > maxCount) failCodec("a TIFF field is too long");
+    if (std::uint64_t(count) * size > 4) in_.seek(u32());
+    std::vector<std::uint32_t> out(count);
+    for (auto& v : out) v = size == 1 ? in_.u8() : size == 2 ? u16() : u32();
+    return out;
+  }
+
+ private:
+  ByteReader in_;
+  bool big_ = false;
+};
+
+struct TiffInfo {
+  std::uint32_t width = 0, height = 0, compression = kNone, photometric = kBlackIsZero;
+  std::uint32_t samples = 1, rowsPerStrip = 0xFFFFFFFF, planar = 1, predictor = 1;
+  std::vector<std::uint32_t> bits, offsets, counts, colorMap;
+  bool tiled = false;
+};
+
+TiffInfo readInfo(const std::uint8_t* data, std::size_t size, bool withData) {
+  TiffReader r(data, size);
+  r.in().seek(4);
+  std::size_t ifd = r.u32();
+  r.in().seek(ifd);
+  unsigned entries = r.u16();
+  TiffInfo t;
+  bool haveWidth = false, haveHeight = false;
+  for (unsigned i = 0; i < entries; ++i) {
+    std::size_t at = ifd + 2 + std::size_t(i) * 12;
+    r.in().seek(at);
+    unsigned tag = r.u16();
+    auto one = [&] {
+      auto v = r.values(at, 4);
+      if (v.empty()) failCodec("an empty TIFF field");
+      return v[0];
+    };
+    switch (tag) {
+      case kWidth: t.width = one(); haveWidth = true; break;
+      case kLength: t.height = one(); haveHeight = true; break;
+      case kBitsPerSample: t.bits = r.values(at, 16); break;
+      case kCompression: t.compression = one(); break;
+      case kPhotometric: t.photometric = one(); break;
+      case kSamplesPerPixel: t.samples = one(); break;
+      case kRowsPerStrip: t.rowsPerStrip = one(); break;
+      case kPlanarConfig: t.planar = one(); break;
+      case kPredictor: t.predictor = one(); break;
+      case kTileWidth: t.tiled = true; break;
+      case kStripOffsets: if (withData) t.offsets = r.values(at, 1u << 20); break;
+      case kStripByteCounts: if (withData) t.counts = r.values(at, 1u << 20); break;
+      case kColorMap: if (withData) t.colorMap = r.values(at, 3 * 256); break;
+      default: break;
+    }
+  }
+  if (!haveWidth || !haveHeight || t.width == 0 || t.height == 0) failCodec("the TIFF file has no dimensions");
+  if (t.tiled) failCodec("tiled TIFF files are not supported");
+  if (t.bits.empty()) t.bits.assign(t.samples, 1);
+  for (auto b : t.bits)
+    if (b != 8) failCodec("only 8-bit TIFF samples are supported");
+  if (t.planar != 1) failCodec("only interleaved TIFF samples are supported");
+  if (t.compression != kNone && t.compression != kLzw && t.compression != kPackBits)
+    failCodec("unsupported TIFF compression");
+  bool ok = (t.photometric == kRgb && t.samples >= 3 && t.samples <= 4) ||
+            ((t.photometric == kPalette || t.photometric == kBlackIsZero || t.photometric == kWhiteIsZero) &&
+             t.samples >= 1 && t.samples <= 2);
+  if (!ok) failCodec("unsupported TIFF colour layout");
+  return t;
+}
+
+int formatNumberOf(const TiffInfo& t) {
+  bool lzw = t.compression == kLzw;
+  if (t.photometric == kRgb) return lzw ? kTiff24Lzw : kTiff24;
+  if (t.photometric == kPalette) return lzw ? kTiff8Lzw : kTiff8;
+  return lzw ? kTiff8GrayLzw : kTiff8Gray;
+}
+
+// PackBits into out[0..outSize); returns the bytes written.
+std::size_t unpackBits(const std::uint8_t* p, std::size_t n, std::uint8_t* out, std::size_t outSize) {
+  std::size_t i = 0, o = 0;
+  while (i < n && o < outSize) {
+    int c = std::int8_t(p[i++]);
+    if (c >= 0) {
+      std::size_t count = std::min<std::size_t>({std::size_t(c) + 1, n - i, outSize - o});
+      std::memcpy(out + o, p + i, count);
+      i += std::size_t(c) + 1;
+      o += count;
+    } else if (c != -128) {
+      if (i == n) break;
+      std::size_t count = std::min<std::size_t>(std::size_t(1 - c), outSize - o);
+      std::memset(out + o, p[i++], count);
+      o += count;
+    }
+  }
+  return o;
+}
+
+}  // namespace
+
+bool looksLikeTiff(const std::uint8_t* data, std::size_t size) {
+  return size >= 4 && ((data[0] == 'I' && data[1] == 'I' && data[2] == 42 && data[3] == 0) ||
+                       (data[0] == 'M' && data[1] == 'M' && data[2] == 0 && data[3] == 42));
+}
+
+PictureInfo identifyTiff(const std::uint8_t* data, std::size_t size) {
+  TiffInfo t = readInfo(data, size, false);
+  return {formatNumberOf(t), int(std::min<std::uint32_t>(t.width, INT32_MAX)), int(std::min<std::uint32_t>(t.height, INT32_MAX))};
+}
+
+Picture decodeTiff(const std::uint8_t* data, std::size_t size, const DecodeLimits& limits) {
+  TiffInfo t = readInfo(data, size, true);
+  checkDimensions(t.width, t.height, limits);
+  if (t.offsets.empty() || t.counts.size() < t.offsets.size()) failCodec("the TIFF strips are missing");
+  std::vector<Rgb> palette;
+  if (t.photometric == kPalette) {
+    if (t.colorMap.size() != 768) failCodec("the TIFF colour map is missing");
+    palette.resize(256);
+    auto level = [](std::uint32_t v) { return std::uint8_t((std::min<std::uint32_t>(v, 65535) * 255 + 32767) / 65535); };
+    for (int i = 0; i < 256; ++i) palette[i] = {level(t.colorMap[i]), level(t.colorMap[256 + i]), level(t.colorMap[512 + i])};
+  }
+  const std::size_t w = t.width, rows = t.height, spp = t.samples, rowBytes = w * spp;
+  const std::size_t perStrip = std::min<std::size_t>(std::max<std::uint32_t>(t.rowsPerStrip, 1), rows);
+  const std::size_t strips = (rows + perStrip - 1) / perStrip;
+  if (t.offsets.size() < strips) failCodec("the TIFF strips are missing");
+  // The strips must be long enough to expand to the picture (by the best
+  // ratio of their compression) before the whole of it is allocated.
+  std::uint64_t stored = 0;
+  for (std::size_t s = 0; s < strips; ++s) stored += std::min<std::uint64_t>(t.counts[s], size);
+  const std::uint64_t ratio = t.compression == kLzw ? 3641 : t.compression == kPackBits ? 64 : 1;
+  if (stored * ratio < std::uint64_t(rowBytes) * rows) failCodec("the TIFF strips are too short for the picture");
+  std::vector<std::uint8_t> plain(rowBytes * rows, 0);
+  for (std::size_t s = 0; s < strips; ++s) {
+    std::size_t first = s * perStrip, count = std::min(perStrip, rows - first);
+    std::uint8_t* dst = plain.data() + first * rowBytes;
+    const std::size_t want = count * rowBytes;
+    if (t.offsets[s] > size || t.counts[s] > size - t.offsets[s]) failCodec("a TIFF strip lies outside the file");
+    const std::uint8_t* src = data + t.offsets[s];
+    const std::size_t n = t.counts[s];
+    std::size_t got;
+    if (t.compression == kLzw) got = lzwDecode(LzwDialect::Tiff, 8, src, n, dst, want);
+    else if (t.compression == kPackBits) got = unpackBits(src, n, dst, want);
+    else { got = std::min(n, want); std::memcpy(dst, src, got); }
+    if (got < want) failCodec("a TIFF strip is truncated or damaged");
+    if (t.predictor == 2)
+      for (std::size_t r = 0; r < count; ++r) {
+        std::uint8_t* p = dst + r * rowBytes;
+        for (std::size_t i = spp; i < rowBytes; ++i) p[i] = std::uint8_t(p[i] + p[i - spp]);
+      }
+  }
+  Picture pic{int(w), int(rows)};
+  for (std::size_t y = 0; y < rows; ++y) {
+    const std::uint8_t* s = plain.data() + y * rowBytes;
+    std::uint8_t* d = pic.row(int(y));
+    if (t.photometric == kRgb) {
+      for (std::size_t x = 0; x < w; ++x, s += spp, d += 3) { d[0] = s[2]; d[1] = s[1]; d[2] = s[0]; }
+    } else if (t.photometric == kPalette) {
+      for (std::size_t x = 0; x < w; ++x, s += spp, d += 3) { const Rgb& c = palette[*s]; d[0] = c[2]; d[1] = c[1]; d[2] = c[0]; }
+    } else {
+      const std::uint8_t flip = t.photometric == kWhiteIsZero ? 255 : 0;
+      for (std::size_t x = 0; x < w; ++x, s += spp, d += 3) d[0] = d[1] = d[2] = std::uint8_t(*s ^ flip);
+    }
+  }
+  return pic;
+}
+
+namespace {
+
+struct Field {
+  unsigned tag, type;
+  std::uint32_t count;
+  std::vector<std::uint32_t> values;  // or, for type 5, numerator/denominator pairs
+};
+
+}  // namespace
+
+void encodeTiff(const Picture& pic, const SaveOptions& options, std::vector<std::uint8_t>& bytes) {
+  ByteWriter out(bytes);
+  const bool truecolor = options.bitsPerPixel == 24;
+  const std::size_t w = std::size_t(pic.width), rows = std::size_t(pic.height);
+  const std::size_t spp = truecolor ? 3 : 1, rowBytes = w * spp;
+  const std::size_t stripBytes = options.lzw ? (std::size_t(4096) << options.tiffStripSize) : 8192;
+  const std::size_t perStrip = std::max<std::size_t>(1, std::min(rows, stripBytes / rowBytes));
+  const std::size_t strips = (rows + perStrip - 1) / perStrip;
+
+  // The samples in file order.
+  std::vector<std::uint8_t> samples(rowBytes * rows);
+  IndexedPicture ip;
+  if (truecolor) {
+    for (std::size_t y = 0; y < rows; ++y) {
+      const std::uint8_t* s = pic.row(int(y));
+      std::uint8_t* d = &samples[y * rowBytes];
+      for (std::size_t x = 0; x < w; ++x, s += 3, d += 3) { d[0] = s[2]; d[1] = s[1]; d[2] = s[0]; }
+    }
+  } else {
+    ip = options.gray ? grayPicture(pic) : quantizePicture(pic, 256);
+    samples = std::move(ip.indices);
+  }
+
+  out.bytes("II", 2);
+  out.u16le(42);
+  out.u32le(0);  // directory offset, patched below
+  std::vector<std::uint32_t> offsets, counts;
+  for (std::size_t s = 0; s < strips; ++s) {
+    std::size_t first = s * perStrip, n = std::min(perStrip, rows - first) * rowBytes;
+    offsets.push_back(std::uint32_t(out.size()));
+    if (options.lzw) lzwEncode(LzwDialect::Tiff, 8, &samples[first * rowBytes], n, bytes);
+    else out.bytes(&samples[first * rowBytes], n);
+    counts.push_back(std::uint32_t(out.size() - offsets.back()));
+    if (out.size() & 1) out.u8(0);
+  }
+  std::vector<Field> fields = {
+      {kWidth, 4, 1, {std::uint32_t(w)}},
+      {kLength, 4, 1, {std::uint32_t(rows)}},
+      {kBitsPerSample, 3, std::uint32_t(spp), std::vector<std::uint32_t>(spp, 8)},
+      {kCompression, 3, 1, {options.lzw ? kLzw : kNone}},
+      {kPhotometric, 3, 1, {truecolor ? kRgb : options.gray ? kBlackIsZero : kPalette}},
+      {kStripOffsets, 4, std::uint32_t(strips), offsets},
+      {kSamplesPerPixel, 3, 1, {std::uint32_t(spp)}},
+      {kRowsPerStrip, 4, 1, {std::uint32_t(perStrip)}},
+      {kStripByteCounts, 4, std::uint32_t(strips), counts},
+      {kXResolution, 5, 1, {72, 1}},
+      {kYResolution, 5, 1, {72, 1}},
+      {kPlanarConfig, 3, 1, {1}},
+      {kResolutionUnit, 3, 1, {2}},
+  };
+  if (!truecolor && !options.gray) {
+    std::vector<std::uint32_t> map(768, 0);
+    for (std::size_t i = 0; i < ip.palette.size(); ++i)
+      for (int c = 0; c < 3; ++c) map[c * 256 + i] = ip.palette[i][c] * 257u;
+    fields.push_back({kColorMap, 3, 768, map});
+  }
+  // Values too long for their entry go before the directory.
+  std::vector<std::uint32_t> valueOffsets(fields.size(), 0);
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    const Field& f = fields[i];
+    unsigned unit = f.type == 3 ? 2 : f.type == 5 ? 8 : 4;
+    if (std::uint64_t(f.count) * unit <= 4) continue;
+    valueOffsets[i] = std::uint32_t(out.size());
+    for (std::uint32_t v : f.values) {
+      if (f.type == 3) out.u16le(v);
+      else out.u32le(v);
+    }
+  }
+  if (out.size() & 1) out.u8(0);
+  out.patch32le(4, std::uint32_t(out.size()));
+  out.u16le(unsigned(fields.size()));
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    const Field& f = fields[i];
+    out.u16le(f.tag);
+    out.u16le(f.type);
+    out.u32le(f.count);
+    if (valueOffsets[i]) {
+      out.u32le(valueOffsets[i]);
+    } else if (f.type == 3) {
+      out.u16le(f.values[0]);
+      out.u16le(f.count > 1 ? f.values[1] : 0);
+    } else {
+      out.u32le(f.values[0]);
+    }
+  }
+  out.u32le(0);  // no further directory
+  if (bytes.size() > 0xFFFFFFF0u) failCodec("the picture is too large for a TIFF file");
+}
+
+}  // namespace kx::codecs
