@@ -54,11 +54,15 @@ FastAdjuster::FastAdjuster(const Amounts& amounts)
             h -= 359;
         while (h < 0)
             h += 359;
-        // Channel sources by sector, as indices into {v, q, p, t}.
-        static const uint8_t kSources[6][3] = {{0, 3, 2}, {1, 0, 2}, {2, 0, 3}, {2, 1, 0}, {3, 2, 0}, {0, 2, 1}};
+        // Each sector uses either q (odd sectors) or t (even ones), never
+        // both: one "w" value is computed per pixel, with the multiplier of
+        // s it needs (h mod 59 for q, 59 - h mod 59 for t).  Channel sources
+        // are indices into {v, w, p}.
+        static const uint8_t kSources[6][3] = {{0, 1, 2}, {1, 0, 2}, {2, 0, 1}, {2, 1, 0}, {1, 2, 0}, {0, 2, 1}};
         const int sector = h / 59 == 6 ? 0 : h / 59;
+        const int multiplier = sector % 2 ? h % 59 : 59 - h % 59;
         const uint8_t* from = kSources[sector];
-        hue_[hue + 1] = uint16_t(h % 59 | from[0] << 8 | from[1] << 10 | from[2] << 12);
+        hue_[hue + 1] = uint16_t(multiplier | from[0] << 8 | from[1] << 10 | from[2] << 12);
     }
 }
 
@@ -84,10 +88,9 @@ void FastAdjuster::AdjustRow(const uint8_t* source, uint8_t* target, int pixels,
         int hue = ((quotient ^ sign) - sign) + offset;
         hue += hue < 0 ? 359 : 0;
         const uint32_t entry = hue_[hue + 1];
-        const uint32_t f = entry & 0xFF;
-        const int values[4] = {int(v), int((v * (255 - (s * f + 29) / 59) + 127) / 255),
-                               int((v * (255 - s) + 127) / 255),
-                               int((v * (255 - (s * (59 - f) + 29) / 59) + 127) / 255)};
+        const uint32_t multiplier = entry & 0xFF;
+        const int values[3] = {int(v), int((v * (255 - (s * multiplier + 29) / 59) + 127) / 255),
+                               int((v * (255 - s) + 127) / 255)};
         target[0] = uint8_t(ClampByte(values[(entry >> 12) & 3] + add_[2][b]));
         target[1] = uint8_t(ClampByte(values[(entry >> 10) & 3] + add_[1][g]));
         target[2] = uint8_t(ClampByte(values[(entry >> 8) & 3] + add_[0][r]));

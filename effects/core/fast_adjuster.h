@@ -19,8 +19,9 @@ public:
 private:
     uint8_t value_[256];
     uint8_t saturation_[256];
-    // By hue + 1, after the shift: hue mod 59 in the low byte, then for
-    // red, green and blue two bits each choosing v, q, p or t by sector.
+    // By hue + 1, after the shift: the multiplier of s for the sector's q or
+    // t in the low byte, then for red, green and blue two bits each choosing
+    // v, that value or p.
     uint16_t hue_[360];
     int16_t add_[3][256];  // primaries and contrast, red, green, blue
 };

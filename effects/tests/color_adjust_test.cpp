@@ -246,6 +246,30 @@ TEST(ColorAdjustAll, EightBitBitmapChangesOnlyItsColourTable)
     }
 }
 
+TEST(ColorAdjustAll, CoreHeaderBitmapHasThreeByteTableEntries)
+{
+    FakeServices services;
+    // 12-byte header: size, width and height (16 bits), planes, bits; then
+    // 16 entries of blue, green, red; then 4-bit pixels.
+    const int width = 6, rows = 3;
+    std::vector<uint8_t> dib(12 + 16 * 3 + 4 * rows);
+    for (size_t i = 12; i < dib.size(); ++i)
+        dib[i] = uint8_t(i * 37);
+    const uint8_t header[12] = {12, 0, 0, 0, width, 0, rows, 0, 1, 0, 4, 0};
+    std::memcpy(dib.data(), header, 12);
+    auto out = dib;
+    auto r = Combined(out.data(), out.data(), width, rows);
+    r.source.format = r.destination.format = HTFX_FORMAT_DIB;
+    r.amount[HTFX_HUE] = 160;
+    const auto a = Normalised(r);
+    ASSERT_EQ(HTFX_OK, htfx_ColorAdjustAll(&r));
+    for (int e = 0; e < 16; ++e) {
+        uint8_t* entry = &dib[12 + 3 * size_t(e)];
+        htfx::AdjustCombinedPixel(a, entry[0], entry[1], entry[2]);
+    }
+    EXPECT_EQ(dib, out);  // the table adjusted in steps of 3, the pixels as they were
+}
+
 TEST(ColorAdjustAll, DeepBitmapsAdjustTheirPixels)
 {
     FakeServices services;
