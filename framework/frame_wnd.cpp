@@ -94,7 +94,7 @@ bool CFrameWnd::OnCreateClient(CreateContext* context)
     if (!view)
         return false;
     if (!view->Create(hwnd_, context->document)) {
-        delete view;  // its window never existed, so it could not delete itself
+        delete view;  // no window of its own came to be, so it is still ours
         return false;
     }
     view_ = view;

@@ -20,6 +20,7 @@ bool CView::Create(HWND frame, CDocument* document)
     if (!CreateEx(WS_EX_CLIENTEDGE, kClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, frame,
                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kViewPaneId))))
         return false;
+    ownsSelf_ = true;
     if (document_)
         document_->AddView(this);
     return true;
@@ -49,7 +50,8 @@ LRESULT CView::OnDestroy(const Message& m)
 
 void CView::PostNcDestroy()
 {
-    delete this;
+    if (ownsSelf_)
+        delete this;
 }
 
 }  // namespace framework

@@ -1,5 +1,6 @@
 // A view: the child window in a frame's client area that shows a document.
-// Views live on the heap and delete themselves when their window is gone.
+// Views live on the heap and, once their window exists, delete themselves
+// when it is gone.
 #pragma once
 #include "message_table.h"
 #include "wnd.h"
@@ -42,6 +43,11 @@ public:
 
 protected:
     CDocument* document_ = nullptr;
+
+private:
+    // Set once the window exists: from then on the view deletes itself when
+    // its window goes (before, whoever made it still owns it).
+    bool ownsSelf_ = false;
 };
 
 }  // namespace framework

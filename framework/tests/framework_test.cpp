@@ -216,6 +216,31 @@ TEST_F(RoutingTest, ScrollViewMovesByLinesAndPagesWithinItsTotal)
     EXPECT_EQ(5, view_->scrolled);  // every move but the last
 }
 
+class RefusingView : public framework::Routed<RefusingView, framework::CView> {
+public:
+    static int alive;
+    RefusingView() { ++alive; }
+    ~RefusingView() override { --alive; }
+    LRESULT OnCreate(const Message&) { return -1; }
+    static constexpr MessageEntry<RefusingView> kMessages[] = {
+        {WM_CREATE, &RefusingView::OnCreate},
+    };
+};
+int RefusingView::alive = 0;
+
+TEST(DocTemplateTest, AViewThatCannotBeCreatedFailsTheDocumentCleanly)
+{
+    TestApp app;
+    app.Initialize(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
+    app.AddDocTemplate(std::make_unique<framework::CSingleDocTemplate>(
+        IDR_TEST_FRAME, [] { return std::make_unique<TestDoc>(); }, [] { return new TestFrame; },
+        [] { return new RefusingView; }));
+    EXPECT_FALSE(app.OpenNewDocument());
+    EXPECT_EQ(nullptr, app.MainFrame());
+    EXPECT_EQ(0, RefusingView::alive);  // deleted exactly once
+    EXPECT_EQ(nullptr, FindWindowA(framework::CFrameWnd::kClassName, nullptr));
+}
+
 // Runs `act` on another thread against the first visible dialog box with the
 // given caption, while the test's thread runs the modal loop.
 class DialogDriver {

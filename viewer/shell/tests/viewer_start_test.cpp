@@ -5,6 +5,7 @@
 #include "window_test_support.h"
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -124,6 +125,53 @@ private:
     HANDLE handle_ = INVALID_HANDLE_VALUE;
 };
 
+// The simulated card's log of the commands it was given, one line each.
+class CommandLog {
+public:
+    CommandLog()
+    {
+        char dir[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, dir);
+        path_ = std::string(dir) + "kx310_viewer_start_log.txt";
+        DeleteFileA(path_.c_str());
+        SetEnvironmentVariableA("KX310MCI_LOG", path_.c_str());
+    }
+    ~CommandLog()
+    {
+        SetEnvironmentVariableA("KX310MCI_LOG", nullptr);
+        DeleteFileA(path_.c_str());
+    }
+    std::vector<std::string> Lines() const
+    {
+        std::vector<std::string> lines;
+        HANDLE file = CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            return lines;
+        std::string text(65536, '\0');
+        DWORD read = 0;
+        ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
+        CloseHandle(file);
+        text.resize(read);
+        for (size_t start = 0; start < text.size();) {
+            size_t end = text.find("\r\n", start);
+            if (end == std::string::npos)
+                end = text.size();
+            lines.push_back(text.substr(start, end - start));
+            start = end + 2;
+        }
+        return lines;
+    }
+
+private:
+    std::string path_;
+};
+
+std::string ViewHandleText(HWND frame)
+{
+    return std::to_string(reinterpret_cast<INT_PTR>(GetDlgItem(frame, 0xE900)));
+}
+
 const char kViewerClass[] = "KX310WINClass";
 const char kDriverInUse[] =
     "Another application is using the driver. You can close the application, then try using Video Deck KX310 "
@@ -142,10 +190,16 @@ protected:
 
 TEST_F(ViewerStartTest, StartsWithTheCardAndEndsCleanlyOnClose)
 {
+    CommandLog log;
     Process viewer(Viewer());
     ASSERT_TRUE(viewer.Started());
     HWND frame = WaitForWindow(kViewerClass, viewer.Id());
     ASSERT_NE(nullptr, frame);
+    // The view names itself to the card, then the status bar asks for the
+    // driver's own progress indicator.
+    EXPECT_EQ((std::vector<std::string>{"set card type to 3 -> 0", "window handle " + ViewHandleText(frame) + " -> 0",
+                                        "set indicator on -> 0"}),
+              log.Lines());
     char title[64] = {};
     GetWindowTextA(frame, title, sizeof title);
     EXPECT_STREQ("Video Deck KX310", title);
@@ -295,9 +349,19 @@ TEST_F(ViewerStartTest, Version4StartsFromTheMciSection)
         EXPECT_NE(STILL_ACTIVE, viewer.Wait(10000));
     }
     Version4 version4;
+    CommandLog log;
     Process viewer(Viewer());
     HWND frame = WaitForWindow(kViewerClass, viewer.Id());
     ASSERT_NE(nullptr, frame);
+    // On version 4 the driver reports progress to the status bar itself.
+    const std::string signal = std::to_string(RegisterWindowMessageA("MSGIndicatorSignal"));
+    std::vector<std::string> lines = log.Lines();
+    ASSERT_EQ(4u, lines.size());
+    EXPECT_EQ("set card type to 3 -> 0", lines[0]);
+    EXPECT_EQ("window handle " + ViewHandleText(frame) + " -> 0", lines[1]);
+    // (The driver adds which window it will signal.)
+    EXPECT_EQ(0u, lines[2].find("set indicator signal to " + signal + " ")) << lines[2];
+    EXPECT_EQ("set indicator interval to 100 -> 0", lines[3]);
     PostMessageA(frame, WM_CLOSE, 0, 0);
     EXPECT_EQ(0u, viewer.Wait(10000));
 }
