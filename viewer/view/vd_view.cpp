@@ -95,28 +95,34 @@ void CVDView::PlaceVideo(PlaceMode mode)
 {
     if (!hwnd_ || placing_)
         return;
-    // Scroll bars that come or go resize the client area and call back here.
+    // Scroll bars that come or go resize the client area (and call back
+    // here); the placement is worked out again for the client they leave.
     placing_ = true;
-    RECT client = ClientRect();
-    PlacementInput in;
-    in.scrollX = ScrollPosition().x;
-    in.scrollY = ScrollPosition().y;
-    in.clientW = client.right;
-    in.clientH = client.bottom;
-    in.screenW = GetSystemMetrics(SM_CXSCREEN);
-    in.screenH = GetSystemMetrics(SM_CYSCREEN);
-    in.fullScreen = Frame() && Frame()->IsFullScreen();
-    in.exported = exportTarget_ != nullptr;
-    in.printing = printing_;
-    in.zoom = modes_.zoom();
-    in.nonFit = modes_.nonFit();
-
-    Placement p = ComputePlacement(mode, in);
-    if (p.action == PlacementAction::Place) {
+    Placement p;
+    for (int pass = 0; pass < 3; ++pass) {
+        RECT client = ClientRect();
+        PlacementInput in;
+        in.scrollX = ScrollPosition().x;
+        in.scrollY = ScrollPosition().y;
+        in.clientW = client.right;
+        in.clientH = client.bottom;
+        in.screenW = GetSystemMetrics(SM_CXSCREEN);
+        in.screenH = GetSystemMetrics(SM_CYSCREEN);
+        in.fullScreen = Frame() && Frame()->IsFullScreen();
+        in.exported = exportTarget_ != nullptr;
+        in.printing = printing_;
+        in.zoom = modes_.zoom();
+        in.nonFit = modes_.nonFit();
+        p = ComputePlacement(mode, in);
+        if (p.action != PlacementAction::Place)
+            break;
         modes_.SetNonFit(p.nonFit);
         SetScrollSizes(SIZE{p.totalW, p.totalH});
         if (p.nonFit)
             ScrollToPosition(POINT{p.scrollX, p.scrollY});
+        RECT after = ClientRect();
+        if (after.right == client.right && after.bottom == client.bottom)
+            break;
     }
     SendPlacement(p);
     placing_ = false;

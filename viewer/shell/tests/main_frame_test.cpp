@@ -181,7 +181,7 @@ TEST_F(MainFrameTest, CommandsWithoutHandlersAreDisabledInMenusAndToolBar)
     // View: the bars are shown, so their items are checked.
     EXPECT_TRUE(MenuState(frameWnd_, 2, ID_VIEW_TOOLBAR) & MF_CHECKED);
     EXPECT_TRUE(MenuState(frameWnd_, 2, ID_VIEW_STATUS_BAR) & MF_CHECKED);
-    EXPECT_TRUE(MenuState(frameWnd_, 2, ID_VIEW_FREEZE) & MF_GRAYED);
+    EXPECT_TRUE(MenuState(frameWnd_, 2, ID_IMAGE_UNLOAD) & MF_GRAYED);
 
     frame_->OnIdleUpdate();
     HWND bar = frame_->ToolBar()->Handle();

@@ -29,6 +29,7 @@ protected:
         ViewerOverlayLink().SetTransport(&driver);
         SetOverlayDeviceOpen();
         ShowOverlayErrors(false);
+        RegisterViewerMessages();
         app_ = std::make_unique<framework::CWinApp>();
         app_->Initialize(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
         app_->SetRegistryKey(kTestCompanyKey);
@@ -152,11 +153,15 @@ TEST_F(ViewTest, ScrollingInNonFitModeMovesTheSource)
     OpenFrame();
     SizeViewTo(400, 300);
     Command(ID_VIEW_ZOOM_IN);
-    SendMessageA(view_->Handle(), WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 100), 0);
-    SendMessageA(view_->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 60), 0);
+    // A page is a tenth of the zoomed screen; the source moves by half of it.
+    SendMessageA(view_->Handle(), WM_HSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), 0);
+    SendMessageA(view_->Handle(), WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), 0);
+    int pageX = GetSystemMetrics(SM_CXSCREEN) * 2 / 10, pageY = GetSystemMetrics(SM_CYSCREEN) * 2 / 10;
+    EXPECT_EQ(pageX, view_->ScrollPosition().x);
     std::vector<std::string> placed = LastPlacement();
     ASSERT_EQ(4u, placed.size());
-    EXPECT_EQ(0u, placed[2].find("put VCKX310 source at 50 30 ")) << placed[2];
+    std::string origin = std::to_string(pageX / 2) + " " + std::to_string(pageY / 2) + " ";
+    EXPECT_EQ(0u, placed[2].find("put VCKX310 source at " + origin)) << placed[2];
 }
 
 TEST_F(ViewTest, DisplayModeCommandsAndTheirStates)
