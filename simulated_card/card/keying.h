@@ -38,4 +38,12 @@ bool ChromaMatches(const KeyingOptions& options, Pixel video);
 void ComposeKeyed(const KeyingOptions& options, const Pixel* video, Pixel* screen, std::uint32_t* painted,
                   std::size_t count);
 
+// The same for a width x height area whose key is read (dx, dy) pixels away
+// from where the video goes: a key that is out of alignment with the
+// picture, as the card's window alignment ("skew win addr") sets it.  Where
+// the key says "no video" over what was video area the key colour shows, the
+// pink trace that tells the user to align.
+void ComposeKeyedShifted(const KeyingOptions& options, const Pixel* video, Pixel* screen, std::uint32_t* painted,
+                         int width, int height, int dx, int dy);
+
 } // namespace kxcard

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "card/card_settings.h"
 #include "card/keying.h"
 
 namespace kxmci {
@@ -52,6 +53,7 @@ void VideoPresenter::PresentOnce()
     RECT area;
     std::vector<Pixel> video;
     KeyingOptions keying;
+    int shiftX = 0, shiftY = 0;
     {
         std::lock_guard<std::mutex> lock(live_.mutex);
         Card& card = live_.card;
@@ -91,6 +93,8 @@ void VideoPresenter::PresentOnce()
                 video[static_cast<std::size_t>(y) * w + x] = memory.Contains(fx, fy) ? memory.At(fx, fy) : Pixel{};
             }
         keying = card.Settings().Keying();
+        shiftX = card.Settings().skewWinX - kxcard::kSkewNeutral;
+        shiftY = card.Settings().skewWinY - kxcard::kSkewNeutral;
     }
 
     const int w = area.right - area.left, h = area.bottom - area.top;
@@ -116,7 +120,7 @@ void VideoPresenter::PresentOnce()
             std::vector<Pixel> screen(video.size());
             for (std::size_t i = 0; i < screen.size(); ++i)
                 screen[i] = Pixel{quad[i].rgbBlue, quad[i].rgbGreen, quad[i].rgbRed};
-            ComposeKeyed(keying, video.data(), screen.data(), painted_.data(), screen.size());
+            ComposeKeyedShifted(keying, video.data(), screen.data(), painted_.data(), w, h, shiftX, shiftY);
             for (std::size_t i = 0; i < screen.size(); ++i)
                 quad[i] = RGBQUAD{screen[i].b, screen[i].g, screen[i].r, 0};
             BitBlt(dc, area.left, area.top, w, h, mem, 0, 0, SRCCOPY);

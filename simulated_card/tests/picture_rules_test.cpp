@@ -156,6 +156,29 @@ TEST(KeyingTest, ChromaKeyLetsTheWindowShowWhereTheVideoMatches)
     EXPECT_EQ(key, screen[2]);
 }
 
+TEST(KeyingTest, AKeyOutOfAlignmentLeavesKeyColouredTraces)
+{
+    // A 6 x 1 strip: key colour in pixels 1..3, a drawing elsewhere.
+    const Pixel key = Rgb(255, 0, 255), drawing = Rgb(0, 0, 0), v = Rgb(50, 60, 70);
+    KeyingOptions o;
+    std::vector<Pixel> video(6, v);
+    std::vector<Pixel> screen = {drawing, key, key, key, drawing, drawing};
+    std::vector<std::uint32_t> painted(6, kNotPainted);
+    ComposeKeyedShifted(o, video.data(), screen.data(), painted.data(), 6, 1, 2, 0);
+    // The key reaches two pixels to the right: video on 3..5, a trace on 1..2.
+    EXPECT_EQ((std::vector<Pixel>{drawing, key, key, v, v, v}), screen);
+    // The next frame keeps the same picture: the traces stay key colour and
+    // the shifted video stays where it is.
+    ComposeKeyedShifted(o, video.data(), screen.data(), painted.data(), 6, 1, 2, 0);
+    EXPECT_EQ((std::vector<Pixel>{drawing, key, key, v, v, v}), screen);
+    // Aligned again, the video fills exactly the key area... and what it
+    // painted beyond keeps being video until the program repaints.
+    std::vector<Pixel> fresh = {drawing, key, key, key, drawing, drawing};
+    std::vector<std::uint32_t> none(6, kNotPainted);
+    ComposeKeyedShifted(o, video.data(), fresh.data(), none.data(), 6, 1, 0, 0);
+    EXPECT_EQ((std::vector<Pixel>{drawing, v, v, v, drawing, drawing}), fresh);
+}
+
 TEST(ColourMapTest, NeutralIsIdentityAndControlsActAsNamed)
 {
     ColourMap neutral;
