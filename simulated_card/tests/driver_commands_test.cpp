@@ -202,10 +202,10 @@ TEST(DriverCommandsTest, CommandLogHasOneLinePerCommand)
 
 TEST(DriverCommandsTest, OneHolderAtATime)
 {
-    const std::string driver = BesideProgram("kx310mci.dll");
-    auto exclusiveOpenWorks = [&] {
+    // Each name under which the programs look for the driver file.
+    auto exclusiveOpenWorks = [](const char* name = "kx310mci.dll") {
         OFSTRUCT of{};
-        HFILE f = OpenFile(driver.c_str(), &of, OF_SHARE_EXCLUSIVE);
+        HFILE f = OpenFile(BesideProgram(name).c_str(), &of, OF_SHARE_EXCLUSIVE);
         if (f == HFILE_ERROR)
             return false;
         _lclose(f);
@@ -230,6 +230,8 @@ TEST(DriverCommandsTest, OneHolderAtATime)
         OpenCard card;
         ASSERT_EQ(0u, card.rc());
         EXPECT_FALSE(exclusiveOpenWorks());
+        EXPECT_FALSE(exclusiveOpenWorks("kx310mci.drv"));
+        EXPECT_FALSE(exclusiveOpenWorks("kx310mci32.dll"));
         DWORD other = probe();
         EXPECT_NE(0u, other);
         EXPECT_NE(0xFFFFFFFFu, other);
@@ -237,5 +239,6 @@ TEST(DriverCommandsTest, OneHolderAtATime)
         EXPECT_EQ(0u, Send("get VCKX310 display").rc);   // the holder goes on
     }
     EXPECT_TRUE(exclusiveOpenWorks());
+    EXPECT_TRUE(exclusiveOpenWorks("kx310mci32.dll"));
     EXPECT_EQ(0u, probe());
 }
