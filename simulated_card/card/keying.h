@@ -26,8 +26,8 @@ struct KeyingOptions {
     Yuv tolerance{10, 10, 10};
 };
 
-// The remembered state of one pixel: the packed colour last painted there,
-// or kNotPainted.
+// The remembered state of one pixel: the packed colour last painted there
+// (with a mark whether it was key area), or kNotPainted.
 constexpr std::uint32_t kNotPainted = 0xFFFFFFFFu;
 inline std::uint32_t Pack(Pixel p) { return p.b | (p.g << 8) | (static_cast<std::uint32_t>(p.r) << 16); }
 

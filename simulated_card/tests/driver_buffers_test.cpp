@@ -333,6 +333,7 @@ TEST(DriverBuffersTest, LiveVideoShowsWhereTheWindowShowsTheKeyColour)
     ASSERT_EQ(0u, Send("set VCKX310 skew win addr x to 42").rc);
     Pump(400);
     EXPECT_EQ(RGB(255, 0, 255), GetPixel(dc, 65, 20));
+    EXPECT_EQ(RGB(0, 0, 0), GetPixel(dc, 30, 20));
     EXPECT_EQ(RGB(expect[0], expect[1], expect[2]), GetPixel(dc, 200, 100));
     ReleaseDC(wnd, dc);
     DestroyWindow(wnd);

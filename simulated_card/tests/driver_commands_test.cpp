@@ -193,7 +193,9 @@ TEST(DriverCommandsTest, CommandLogHasOneLinePerCommand)
     }
     SetEnvironmentVariableA("KX310MCI_LOG", nullptr);
     const std::string text = ReadFile(log);
+    EXPECT_EQ(0u, text.find("open -> 0\r\n"));
     EXPECT_NE(std::string::npos, text.find("set saturation to 77 -> 0\r\n"));
+    EXPECT_NE(std::string::npos, text.find("close -> 0\r\n"));
     EXPECT_NE(std::string::npos, text.find("set saturation to 300 -> " + std::to_string(MCIERR_OUTOFRANGE) + "\r\n"));
     EXPECT_NE(std::string::npos, text.find("get limit hue -> 0 [0 255]\r\n"));
     EXPECT_NE(std::string::npos, text.find("put frame at 1 2 3 4 deferred -> 0\r\n"));

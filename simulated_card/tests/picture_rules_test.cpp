@@ -167,10 +167,18 @@ TEST(KeyingTest, AKeyOutOfAlignmentLeavesKeyColouredTraces)
     ComposeKeyedShifted(o, video.data(), screen.data(), painted.data(), 6, 1, 2, 0);
     // The key reaches two pixels to the right: video on 3..5, a trace on 1..2.
     EXPECT_EQ((std::vector<Pixel>{drawing, key, key, v, v, v}), screen);
-    // The next frame keeps the same picture: the traces stay key colour and
-    // the shifted video stays where it is.
-    ComposeKeyedShifted(o, video.data(), screen.data(), painted.data(), 6, 1, 2, 0);
+    // The next frames keep the same picture: the traces stay key colour and
+    // the video does not creep over the drawing it covered.
+    for (int frame = 0; frame < 4; ++frame)
+        ComposeKeyedShifted(o, video.data(), screen.data(), painted.data(), 6, 1, 2, 0);
     EXPECT_EQ((std::vector<Pixel>{drawing, key, key, v, v, v}), screen);
+
+    // Shifted left over a drawing on the left: the drawing is not eaten away.
+    std::vector<Pixel> left = {key, key, drawing, drawing, drawing, key};
+    std::vector<std::uint32_t> mem(6, kNotPainted);
+    for (int frame = 0; frame < 4; ++frame)
+        ComposeKeyedShifted(o, video.data(), left.data(), mem.data(), 6, 1, 1, 0);
+    EXPECT_EQ((std::vector<Pixel>{key, v, v, drawing, drawing, key}), left);
     // Aligned again, the video fills exactly the key area... and what it
     // painted beyond keeps being video until the program repaints.
     std::vector<Pixel> fresh = {drawing, key, key, key, drawing, drawing};
