@@ -10,10 +10,10 @@
 //
 // A row is ceil(width / 4) groups of six bytes: Y0 Y1 Y2 Y3 U V. The four Y
 // bytes are the luma of four horizontally adjacent pixels; U and V are the
-// chroma shared by the four (the mean of their chroma). A last group that
-// reaches past the right edge repeats the row's last pixel. Y, U (Cb) and
-// V (Cr) are full-range BT.601 values, U and V centred on 128: the same
-// conversion as yuvFromRgb / rgbFromYuv.
+// chroma shared by the four (the mean of their chroma, rounded to nearest).
+// A last group that reaches past the right edge repeats the row's last
+// pixel. Y, U and V are the card's own YUV bytes (U and V signed), as
+// yuvFromRgb makes them, so a YUV frame buffer goes into a file unconverted.
 #include "format_codecs.h"
 
 namespace kx::codecs {
@@ -83,17 +83,18 @@ void encodeMMotion(const Picture& pic, const SaveOptions&, std::vector<std::uint
   for (int y = 0; y < pic.height; ++y) {
     const std::uint8_t* s = pic.row(y);
     for (std::size_t g = 0; g < groups; ++g) {
-      unsigned su = 0, sv = 0;
+      int su = 0, sv = 0;
       std::uint8_t group[6];
       for (std::size_t i = 0; i < 4; ++i) {
         std::size_t x = std::min(g * 4 + i, w - 1);
         Yuv c = yuvFromRgb(s[3 * x + 2], s[3 * x + 1], s[3 * x]);
         group[i] = c[0];
-        su += c[1];
-        sv += c[2];
+        su += std::int8_t(c[1]);
+        sv += std::int8_t(c[2]);
       }
-      group[4] = std::uint8_t((su + 2) / 4);
-      group[5] = std::uint8_t((sv + 2) / 4);
+      auto mean = [](int sum) { return std::uint8_t(std::int8_t(sum >= 0 ? (sum + 2) / 4 : -((-sum + 2) / 4))); };
+      group[4] = mean(su);
+      group[5] = mean(sv);
       out.bytes(group, 6);
     }
   }

@@ -1,6 +1,7 @@
 // The public entry points: format recognition, dispatch to the format codecs,
 // and the conversion of every failure into a Status.
 #include <algorithm>
+#include <cmath>
 #include <new>
 
 #include "format_codecs.h"
@@ -65,19 +66,17 @@ std::uint8_t clampByte(int v) { return std::uint8_t(std::clamp(v, 0, 255)); }
 }  // namespace
 
 Yuv yuvFromRgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-  // Weights scaled by 2^16.
-  int y = (19595 * r + 38470 * g + 7471 * b + 32768) >> 16;
-  int u = ((-11059 * r - 21709 * g + 32768 * b + 32768) >> 16) + 128;
-  int v = ((32768 * r - 27439 * g - 5329 * b + 32768) >> 16) + 128;
-  return {clampByte(y), clampByte(u), clampByte(v)};
+  int y = (76 * r + 150 * g + 29 * b) >> 8;
+  int u = (b - y) * 127 / 226, v = (r - y) * 127 / 179;  // C++ division truncates towards zero
+  return {std::uint8_t(y), std::uint8_t(std::int8_t(u)), std::uint8_t(std::int8_t(v))};
 }
 
 Rgb rgbFromYuv(std::uint8_t y, std::uint8_t u, std::uint8_t v) {
-  int cb = u - 128, cr = v - 128;
-  int r = y + ((91881 * cr + 32768) >> 16);
-  int g = y - ((22554 * cb + 46802 * cr - 32768) >> 16);
-  int b = y + ((116130 * cb + 32768) >> 16);
-  return {clampByte(r), clampByte(g), clampByte(b)};
+  const double luma = y, cu = std::int8_t(u), cv = std::int8_t(v);
+  const double b = luma + cu * 226.0 / 127.0, r = luma + cv * 179.0 / 127.0;
+  const double g = (luma * 256.0 + 128.0 - 76.0 * r - 29.0 * b) / 150.0;
+  auto round = [](double c) { return clampByte(int(std::lround(c))); };
+  return {round(r), round(g), round(b)};
 }
 
 void checkDimensions(std::int64_t width, std::int64_t height, const DecodeLimits& limits) {

@@ -32,10 +32,13 @@ struct Picture {
 };
 
 using Rgb = std::array<std::uint8_t, 3>;  // red, green, blue
-using Yuv = std::array<std::uint8_t, 3>;  // luma Y, chroma U (Cb) and V (Cr), centred on 128
-
-// Full-range BT.601 conversions, the colour space of the IBM MMotion files.
+// The card's Y, U, V bytes (its "memory buffer format to yuv" pixels and the
+// IBM MMotion files): Y = (76 R + 150 G + 29 B) >> 8, U = (B - Y) * 127 / 226,
+// V = (R - Y) * 127 / 179, the divisions truncating towards zero and U and V
+// stored as signed bytes (two's complement).
+using Yuv = std::array<std::uint8_t, 3>;
 Yuv yuvFromRgb(std::uint8_t r, std::uint8_t g, std::uint8_t b);
+// The inverse, rounded and clamped to 0..255 (within 3 of the original).
 Rgb rgbFromYuv(std::uint8_t y, std::uint8_t u, std::uint8_t v);
 
 // The outcome of an operation: empty error text means success.

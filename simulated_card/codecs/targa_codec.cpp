@@ -81,8 +81,12 @@ Picture decodeTarga(const std::uint8_t* data, std::size_t size, const DecodeLimi
   if (h.mapType == 1) {
     unsigned entryBytes = (h.mapEntryBits + 7) / 8;
     const std::uint8_t* p = in.take(std::size_t(h.mapLength) * entryBytes);
-    map.resize(std::size_t(h.mapLength) * 3);
-    for (unsigned i = 0; i < h.mapLength; ++i) unpackPixel(p + i * entryBytes, entryBytes, &map[i * 3]);
+    // Only a colour-mapped picture uses its map (whose entry size the header
+    // check has vouched for); others merely skip it.
+    if ((h.imageType & 7) == 1) {
+      map.resize(std::size_t(h.mapLength) * 3);
+      for (unsigned i = 0; i < h.mapLength; ++i) unpackPixel(p + i * entryBytes, entryBytes, &map[i * 3]);
+    }
   }
   const unsigned bytes = (h.bits + 7) / 8;
   const std::size_t w = h.width, rows = h.height, total = w * rows;

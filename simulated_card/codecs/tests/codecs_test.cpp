@@ -174,18 +174,20 @@ TEST(Lzw, ACodeBeyondTheTableFails) {
   EXPECT_THROW(lzwDecode(LzwDialect::Tiff, 8, data, sizeof data, out, sizeof out), CodecFailure);
 }
 
-TEST(Yuv, ConversionRoundTripsWithinRounding) {
-  for (int r = 0; r < 256; r += 15)
-    for (int g = 0; g < 256; g += 15)
-      for (int b = 0; b < 256; b += 15) {
+TEST(Yuv, TheCardsConversionRoundTripsWithinThree) {
+  int worst = 0;
+  for (int r = 0; r < 256; r += 5)
+    for (int g = 0; g < 256; g += 5)
+      for (int b = 0; b < 256; b += 5) {
         Yuv yuv = yuvFromRgb(std::uint8_t(r), std::uint8_t(g), std::uint8_t(b));
         Rgb rgb = rgbFromYuv(yuv[0], yuv[1], yuv[2]);
-        EXPECT_NEAR(rgb[0], r, 2);
-        EXPECT_NEAR(rgb[1], g, 2);
-        EXPECT_NEAR(rgb[2], b, 2);
+        worst = std::max({worst, std::abs(rgb[0] - r), std::abs(rgb[1] - g), std::abs(rgb[2] - b)});
       }
-  EXPECT_EQ(yuvFromRgb(255, 255, 255), (Yuv{255, 128, 128}));
-  EXPECT_EQ(yuvFromRgb(0, 0, 0), (Yuv{0, 128, 128}));
+  EXPECT_LE(worst, 3);
+  // U and V are signed bytes, truncated towards zero.
+  EXPECT_EQ(yuvFromRgb(255, 255, 255), (Yuv{254, 0, 0}));
+  EXPECT_EQ(yuvFromRgb(0, 0, 255), (Yuv{28, 127, std::uint8_t(-19)}));   // V = -28 * 127 / 179 = -19.8
+  EXPECT_EQ(yuvFromRgb(255, 0, 0), (Yuv{75, std::uint8_t(-42), 127}));   // U = -75 * 127 / 226 = -42.1
 }
 
 // --- Damaged and hostile files -------------------------------------------
@@ -265,6 +267,21 @@ TEST(Damaged, BadRunLengthDataNeverWritesOutsideThePicture) {
   std::vector<std::uint8_t> tga = encoded(source, "Targa 24-bit rle");
   tga.resize(18 + 4);
   tga[18] = 0x7F;  // 128 raw pixels follow, but only 3 bytes do
+  EXPECT_FALSE(decodePicture(tga.data(), tga.size(), p));
+}
+
+TEST(Damaged, TargaColourMapOfAnUnusableEntrySizeIsSkipped) {
+  // A true-colour picture carrying a colour map of 0-bit entries, which
+  // only a colour-mapped picture would read.
+  std::vector<std::uint8_t> tga = encoded(gradientPicture(2, 2), "Targa 24-bit");
+  tga[1] = 1;   // has a colour map
+  tga[5] = 4;   // of four entries
+  tga[7] = 0;   // of 0 bits each
+  Picture p;
+  ASSERT_TRUE(decodePicture(tga.data(), tga.size(), p));
+  EXPECT_EQ(maxDifference(gradientPicture(2, 2), p), 0);
+  tga[2] = 1;   // colour-mapped: now the entry size matters
+  tga[16] = 8;
   EXPECT_FALSE(decodePicture(tga.data(), tga.size(), p));
 }
 
