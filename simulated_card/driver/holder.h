@@ -3,8 +3,8 @@
 // test of whether the driver is in use, fails) and owns a named object that
 // tells another process, or a second open, that the card is taken.  The
 // programs look for the driver file under the name their Windows version
-// expects (kx310mci.drv, kx310mci.dll, kx310mci32.dll); the build puts the
-// driver there under each name, and every one found beside it is held.
+// expects (kx310mci.drv, kx310mci.dll, kx310mci32.dll); every one found
+// beside the driver is held.
 #pragma once
 
 #include <windows.h>

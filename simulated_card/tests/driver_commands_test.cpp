@@ -232,7 +232,6 @@ TEST(DriverCommandsTest, OneHolderAtATime)
         OpenCard card;
         ASSERT_EQ(0u, card.rc());
         EXPECT_FALSE(exclusiveOpenWorks());
-        EXPECT_FALSE(exclusiveOpenWorks("kx310mci.drv"));
         EXPECT_FALSE(exclusiveOpenWorks("kx310mci32.dll"));
         DWORD other = probe();
         EXPECT_NE(0u, other);
