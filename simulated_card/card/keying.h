@@ -26,8 +26,8 @@ struct KeyingOptions {
     Yuv tolerance{10, 10, 10};
 };
 
-// The remembered state of one pixel: the packed colour last painted there,
-// or kNotPainted.
+// The remembered state of one pixel: the packed colour last painted there
+// (with a mark whether it was key area), or kNotPainted.
 constexpr std::uint32_t kNotPainted = 0xFFFFFFFFu;
 inline std::uint32_t Pack(Pixel p) { return p.b | (p.g << 8) | (static_cast<std::uint32_t>(p.r) << 16); }
 
@@ -37,5 +37,13 @@ bool ChromaMatches(const KeyingOptions& options, Pixel video);
 // and receives the result, `painted` the keyer's memory for these pixels.
 void ComposeKeyed(const KeyingOptions& options, const Pixel* video, Pixel* screen, std::uint32_t* painted,
                   std::size_t count);
+
+// The same for a width x height area whose key is read (dx, dy) pixels away
+// from where the video goes: a key that is out of alignment with the
+// picture, as the card's window alignment ("skew win addr") sets it.  Where
+// the key says "no video" over what was video area the key colour shows, the
+// pink trace that tells the user to align.
+void ComposeKeyedShifted(const KeyingOptions& options, const Pixel* video, Pixel* screen, std::uint32_t* painted,
+                         int width, int height, int dx, int dy);
 
 } // namespace kxcard

@@ -22,7 +22,7 @@ const char* Glyph(char c)
     case '8': return "111101111101111";
     case '9': return "111101111001111";
     case 'I': return "111010010010111";
-    case 'N': return "101111111111101";
+    case 'N': return "110101101101101";
     case 'S': return "111100111001111";
     case 'V': return "101101101101010";
     case '-': return "000000111000000";

@@ -19,9 +19,10 @@ class FileHandle {
   FileHandle& operator=(const FileHandle&) = delete;
   bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
   HANDLE get() const { return h_; }
-  void close() {
+  void close() { reset(INVALID_HANDLE_VALUE); }
+  void reset(HANDLE h) {
     if (valid()) CloseHandle(h_);
-    h_ = INVALID_HANDLE_VALUE;
+    h_ = h;
   }
 
  private:
@@ -69,11 +70,18 @@ Status readFileBytes(const wchar_t* path, std::vector<std::uint8_t>& out, std::s
 }
 
 Status writeFileAtomically(const wchar_t* path, const std::uint8_t* data, std::size_t size) {
-  // The temporary file's name: the target's plus a unique suffix, in the same folder.
-  std::wstring temp = std::wstring(path) + L"." + std::to_wstring(GetCurrentProcessId()) + L"." +
-                      std::to_wstring(GetTickCount()) + L".tmp";
-  FileHandle file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return Status::fail(systemError("cannot create the file", GetLastError()));
+  // The temporary file: the target's name plus a suffix no other file has,
+  // in the same folder (so that the final move stays on one volume).
+  std::wstring temp;
+  FileHandle file(INVALID_HANDLE_VALUE);
+  for (unsigned attempt = 0; attempt < 100 && !file.valid(); ++attempt) {
+    temp = std::wstring(path) + L"." + std::to_wstring(GetCurrentProcessId()) + L"." +
+           std::to_wstring(GetTickCount() + attempt) + L".tmp";
+    file.reset(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid() && GetLastError() != ERROR_FILE_EXISTS)
+      return Status::fail(systemError("cannot create the file", GetLastError()));
+  }
+  if (!file.valid()) return Status::fail("cannot create a temporary file beside the target");
   std::size_t done = 0;
   bool ok = true;
   DWORD error = 0;

@@ -9,6 +9,15 @@
 // Every entry point reports failure through a Status with a readable message;
 // none of them throws, and hostile input never makes them crash or allocate
 // beyond the DecodeLimits.
+//
+// A save, as the driver does it:
+//   SaveOptions options;
+//   if (!parseTypeWords(typeWords, options)) ...    // e.g. "tiff 8-bit lzw tiffopt 2"
+//   std::vector<std::uint8_t> bytes;
+//   if (!encodePicture(picture, options, bytes)) ...
+//   if (!writeFileAtomically(path, bytes.data(), bytes.size())) ...
+// A load: readFileBytes, then decodePicture; the file-information reply
+// "f w h": readFileBytes, then identifyPicture.
 #pragma once
 
 #include <array>

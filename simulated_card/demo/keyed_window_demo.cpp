@@ -2,7 +2,7 @@
 // do: it paints its client area in the key colour, writes a line of text
 // over it and names itself to the driver.  Keys 0, 1 and 3 choose the
 // input, F freezes, U unfreezes, V flips the picture.
-//   keyed_window_demo.exe [seconds]   (0 or nothing: until closed)
+//   keyed_window_demo.exe [seconds [input]]   (seconds 0 or none: until closed)
 #include <windows.h>
 #include <mmsystem.h>
 
@@ -83,8 +83,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR args, int show)
     Send("window VCKX310 handle " + std::to_string(reinterpret_cast<std::uintptr_t>(wnd)));
     ShowWindow(wnd, show);
     Place(wnd);
-    if (int seconds = std::atoi(args))
-        SetTimer(wnd, 1, seconds * 1000u, nullptr);
+    char* rest = nullptr;
+    if (long seconds = std::strtol(args, &rest, 10))
+        SetTimer(wnd, 1, static_cast<UINT>(seconds) * 1000u, nullptr);
+    if (rest && *rest)
+        Send("set VCKX310 source number to " + std::to_string(std::strtol(rest, nullptr, 10)));
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);

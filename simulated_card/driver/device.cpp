@@ -186,8 +186,11 @@ Device::~Device() { Close(); }
 DWORD Device::Open(UINT deviceId)
 {
     deviceId_ = deviceId;
-    if (!holder_.Acquire(module_))
+    if (!holder_.Acquire(module_)) {
+        LogCommand("open -> " + std::to_string(MCIERR_MUST_USE_SHAREABLE));
         return MCIERR_MUST_USE_SHAREABLE;
+    }
+    LogCommand("open -> 0");
     kxcard::CardSettings settings;
     kxcard::ApplyConfigText(LoadConfig(), settings);
     {
@@ -202,6 +205,8 @@ DWORD Device::Open(UINT deviceId)
 
 void Device::Close()
 {
+    if (open_)
+        LogCommand("close -> 0");
     presenter_.Stop();
     holder_.Release();
     open_ = false;

@@ -1,7 +1,10 @@
 // One holder at a time.  While a device is open the driver keeps its own
 // file open (so that an exclusive open of the driver file, the programs'
 // test of whether the driver is in use, fails) and owns a named object that
-// tells another process, or a second open, that the card is taken.
+// tells another process, or a second open, that the card is taken.  The
+// programs look for the driver file under the name their Windows version
+// expects (kx310mci.drv, kx310mci.dll, kx310mci32.dll); every one found
+// beside the driver is held.
 #pragma once
 
 #include <windows.h>
@@ -21,7 +24,7 @@ public:
 
 private:
     HANDLE marker_ = nullptr;
-    HANDLE file_ = INVALID_HANDLE_VALUE;
+    HANDLE files_[4] = {INVALID_HANDLE_VALUE, INVALID_HANDLE_VALUE, INVALID_HANDLE_VALUE, INVALID_HANDLE_VALUE};
 };
 
 } // namespace kxmci

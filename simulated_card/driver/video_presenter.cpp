@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "card/card_settings.h"
 #include "card/keying.h"
 
 namespace kxmci {
@@ -52,6 +53,7 @@ void VideoPresenter::PresentOnce()
     RECT area;
     std::vector<Pixel> video;
     KeyingOptions keying;
+    int shiftX = 0, shiftY = 0;
     {
         std::lock_guard<std::mutex> lock(live_.mutex);
         Card& card = live_.card;
@@ -91,6 +93,8 @@ void VideoPresenter::PresentOnce()
                 video[static_cast<std::size_t>(y) * w + x] = memory.Contains(fx, fy) ? memory.At(fx, fy) : Pixel{};
             }
         keying = card.Settings().Keying();
+        shiftX = card.Settings().skewWinX - kxcard::kSkewNeutral;
+        shiftY = card.Settings().skewWinY - kxcard::kSkewNeutral;
     }
 
     const int w = area.right - area.left, h = area.bottom - area.top;
@@ -100,7 +104,9 @@ void VideoPresenter::PresentOnce()
         painted_.assign(video.size(), kNotPainted);
     }
 
-    HDC dc = GetDC(window);
+    // Child windows (an edit box over the view) and overlapping siblings
+    // keep their pixels: the video goes only where the window itself shows.
+    HDC dc = GetDCEx(window, nullptr, DCX_CACHE | DCX_CLIPCHILDREN | DCX_CLIPSIBLINGS);
     if (!dc)
         return;
     BITMAPINFO bi{};
@@ -116,9 +122,21 @@ void VideoPresenter::PresentOnce()
             std::vector<Pixel> screen(video.size());
             for (std::size_t i = 0; i < screen.size(); ++i)
                 screen[i] = Pixel{quad[i].rgbBlue, quad[i].rgbGreen, quad[i].rgbRed};
-            ComposeKeyed(keying, video.data(), screen.data(), painted_.data(), screen.size());
-            for (std::size_t i = 0; i < screen.size(); ++i)
+            const std::vector<Pixel> before = screen;
+            ComposeKeyedShifted(keying, video.data(), screen.data(), painted_.data(), w, h, shiftX, shiftY);
+            // The program may have drawn while the frame was composed: read
+            // the window again and keep whatever changed meanwhile, so that
+            // its drawing is not covered with video from a stale look.
+            BitBlt(mem, 0, 0, w, h, dc, area.left, area.top, SRCCOPY);
+            GdiFlush();
+            for (std::size_t i = 0; i < screen.size(); ++i) {
+                const Pixel now{quad[i].rgbBlue, quad[i].rgbGreen, quad[i].rgbRed};
+                if (now != before[i]) {
+                    screen[i] = now;
+                    painted_[i] = kNotPainted;
+                }
                 quad[i] = RGBQUAD{screen[i].b, screen[i].g, screen[i].r, 0};
+            }
             BitBlt(dc, area.left, area.top, w, h, mem, 0, 0, SRCCOPY);
             GdiFlush();
         }

@@ -324,6 +324,17 @@ TEST(DriverBuffersTest, LiveVideoShowsWhereTheWindowShowsTheKeyColour)
     Pump(400);
     auto under = Numbers(Send("get VCKX310 pixel rgb at 30 20 0 0").text);
     EXPECT_EQ(RGB(under[0], under[1], under[2]), GetPixel(dc, 30, 20));
+
+    // A window alignment 10 pixels off: right of the drawing the key colour
+    // shows through as a trace.
+    ASSERT_EQ(0u, Send("set VCKX310 video key on").rc);
+    InvalidateRect(wnd, nullptr, TRUE);
+    Pump(300);
+    ASSERT_EQ(0u, Send("set VCKX310 skew win addr x to 42").rc);
+    Pump(400);
+    EXPECT_EQ(RGB(255, 0, 255), GetPixel(dc, 65, 20));
+    EXPECT_EQ(RGB(0, 0, 0), GetPixel(dc, 30, 20));
+    EXPECT_EQ(RGB(expect[0], expect[1], expect[2]), GetPixel(dc, 200, 100));
     ReleaseDC(wnd, dc);
     DestroyWindow(wnd);
 }

@@ -193,7 +193,9 @@ TEST(DriverCommandsTest, CommandLogHasOneLinePerCommand)
     }
     SetEnvironmentVariableA("KX310MCI_LOG", nullptr);
     const std::string text = ReadFile(log);
+    EXPECT_EQ(0u, text.find("open -> 0\r\n"));
     EXPECT_NE(std::string::npos, text.find("set saturation to 77 -> 0\r\n"));
+    EXPECT_NE(std::string::npos, text.find("close -> 0\r\n"));
     EXPECT_NE(std::string::npos, text.find("set saturation to 300 -> " + std::to_string(MCIERR_OUTOFRANGE) + "\r\n"));
     EXPECT_NE(std::string::npos, text.find("get limit hue -> 0 [0 255]\r\n"));
     EXPECT_NE(std::string::npos, text.find("put frame at 1 2 3 4 deferred -> 0\r\n"));
@@ -202,10 +204,10 @@ TEST(DriverCommandsTest, CommandLogHasOneLinePerCommand)
 
 TEST(DriverCommandsTest, OneHolderAtATime)
 {
-    const std::string driver = BesideProgram("kx310mci.dll");
-    auto exclusiveOpenWorks = [&] {
+    // Each name under which the programs look for the driver file.
+    auto exclusiveOpenWorks = [](const char* name = "kx310mci.dll") {
         OFSTRUCT of{};
-        HFILE f = OpenFile(driver.c_str(), &of, OF_SHARE_EXCLUSIVE);
+        HFILE f = OpenFile(BesideProgram(name).c_str(), &of, OF_SHARE_EXCLUSIVE);
         if (f == HFILE_ERROR)
             return false;
         _lclose(f);
@@ -230,6 +232,7 @@ TEST(DriverCommandsTest, OneHolderAtATime)
         OpenCard card;
         ASSERT_EQ(0u, card.rc());
         EXPECT_FALSE(exclusiveOpenWorks());
+        EXPECT_FALSE(exclusiveOpenWorks("kx310mci32.dll"));
         DWORD other = probe();
         EXPECT_NE(0u, other);
         EXPECT_NE(0xFFFFFFFFu, other);
@@ -237,5 +240,6 @@ TEST(DriverCommandsTest, OneHolderAtATime)
         EXPECT_EQ(0u, Send("get VCKX310 display").rc);   // the holder goes on
     }
     EXPECT_TRUE(exclusiveOpenWorks());
+    EXPECT_TRUE(exclusiveOpenWorks("kx310mci32.dll"));
     EXPECT_EQ(0u, probe());
 }

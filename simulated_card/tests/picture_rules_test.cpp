@@ -156,6 +156,37 @@ TEST(KeyingTest, ChromaKeyLetsTheWindowShowWhereTheVideoMatches)
     EXPECT_EQ(key, screen[2]);
 }
 
+TEST(KeyingTest, AKeyOutOfAlignmentLeavesKeyColouredTraces)
+{
+    // A 6 x 1 strip: key colour in pixels 1..3, a drawing elsewhere.
+    const Pixel key = Rgb(255, 0, 255), drawing = Rgb(0, 0, 0), v = Rgb(50, 60, 70);
+    KeyingOptions o;
+    std::vector<Pixel> video(6, v);
+    std::vector<Pixel> screen = {drawing, key, key, key, drawing, drawing};
+    std::vector<std::uint32_t> painted(6, kNotPainted);
+    ComposeKeyedShifted(o, video.data(), screen.data(), painted.data(), 6, 1, 2, 0);
+    // The key reaches two pixels to the right: video on 3..5, a trace on 1..2.
+    EXPECT_EQ((std::vector<Pixel>{drawing, key, key, v, v, v}), screen);
+    // The next frames keep the same picture: the traces stay key colour and
+    // the video does not creep over the drawing it covered.
+    for (int frame = 0; frame < 4; ++frame)
+        ComposeKeyedShifted(o, video.data(), screen.data(), painted.data(), 6, 1, 2, 0);
+    EXPECT_EQ((std::vector<Pixel>{drawing, key, key, v, v, v}), screen);
+
+    // Shifted left over a drawing on the left: the drawing is not eaten away.
+    std::vector<Pixel> left = {key, key, drawing, drawing, drawing, key};
+    std::vector<std::uint32_t> mem(6, kNotPainted);
+    for (int frame = 0; frame < 4; ++frame)
+        ComposeKeyedShifted(o, video.data(), left.data(), mem.data(), 6, 1, 1, 0);
+    EXPECT_EQ((std::vector<Pixel>{key, v, v, drawing, drawing, key}), left);
+    // Aligned again, the video fills exactly the key area... and what it
+    // painted beyond keeps being video until the program repaints.
+    std::vector<Pixel> fresh = {drawing, key, key, key, drawing, drawing};
+    std::vector<std::uint32_t> none(6, kNotPainted);
+    ComposeKeyedShifted(o, video.data(), fresh.data(), none.data(), 6, 1, 0, 0);
+    EXPECT_EQ((std::vector<Pixel>{drawing, v, v, v, drawing, drawing}), fresh);
+}
+
 TEST(ColourMapTest, NeutralIsIdentityAndControlsActAsNamed)
 {
     ColourMap neutral;

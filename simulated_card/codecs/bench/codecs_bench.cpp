@@ -13,7 +13,7 @@
 // ImageMagick's.
 //
 // Build without sanitizers for real figures:
-//   cmake -S . -B build/bench -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+//   cmake -S . -B build/bench -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Release
 //   cmake --build build/bench --target kxcodecs_bench && build/bench/bin/kxcodecs_bench
 #include <unistd.h>
 

@@ -86,6 +86,25 @@ TEST(Jpeg, DamagedFilesFail) {
   EXPECT_FALSE(decodePicture(huge.data(), huge.size(), p, DecodeLimits{}));
 }
 
+TEST(Jpeg, MutatedFilesNeverCrashThePlatformDecoder) {
+  // The platform decoder is not fuzzed natively; mutated files must still
+  // come back as a picture or an error.
+  std::vector<std::uint8_t> good = encoded(photoLikePicture(48, 40), "JPEG jpegopt 1 20 20 0");
+  std::uint32_t seed = 2024;
+  auto next = [&] { seed = seed * 1664525u + 1013904223u; return seed >> 8; };
+  int failures = 0;
+  for (int i = 0; i < 300; ++i) {
+    std::vector<std::uint8_t> bad = good;
+    for (int k = 0; k < 1 + i % 8; ++k) bad[2 + next() % (bad.size() - 2)] = std::uint8_t(next());
+    if (i % 5 == 0) bad.resize(2 + next() % (bad.size() - 2));
+    Picture p;
+    Status s = decodePicture(bad.data(), bad.size(), p);
+    if (!s) ++failures;
+    else EXPECT_EQ(p.bgr.size(), std::size_t(p.width) * p.height * 3);
+  }
+  EXPECT_GT(failures, 0);
+}
+
 std::wstring tempFolder() {
   wchar_t base[MAX_PATH];
   GetTempPathW(MAX_PATH, base);
