@@ -1,0 +1,47 @@
+// A view: the child window in a frame's client area that shows a document.
+// Views live on the heap and delete themselves when their window is gone.
+#pragma once
+#include "message_table.h"
+#include "wnd.h"
+
+namespace framework {
+
+class CDocument;
+
+// Control id of the view inside its frame.
+constexpr UINT kViewPaneId = 0xE900;
+
+class CView : public Routed<CView, CWnd> {
+public:
+    static constexpr char kClassName[] = "KxFrameworkView";
+
+    CDocument* Document() const { return document_; }
+
+    // Creates the view window inside the frame and attaches it to the document.
+    virtual bool Create(HWND frame, CDocument* document);
+    virtual void OnInitialUpdate() { OnUpdate(nullptr, 0); }
+    virtual void OnUpdate(CView* sender, LPARAM hint) { InvalidateRect(hwnd_, nullptr, TRUE); }
+
+protected:
+    virtual void OnDraw(HDC dc) {}
+    // Class style and brush for the view window class; views that erase their
+    // own background keep the brush null.
+    virtual bool RegisterViewClass();
+    void PostNcDestroy() override;
+
+    LRESULT OnPaint(const Message& m);
+    LRESULT OnMouseActivate(const Message& m);
+    LRESULT OnDestroy(const Message& m);
+
+public:
+    static constexpr MessageEntry<CView> kMessages[] = {
+        {WM_PAINT, &CView::OnPaint},
+        {WM_MOUSEACTIVATE, &CView::OnMouseActivate},
+        {WM_DESTROY, &CView::OnDestroy},
+    };
+
+protected:
+    CDocument* document_ = nullptr;
+};
+
+}  // namespace framework

@@ -1,0 +1,33 @@
+// The live video of the simulated card: a moving test picture per input,
+// drawn at the frame memory's size.
+//   input 0 (composite 0): colour bars over a grey ramp, with a sweep line
+//   input 1 (composite 1): a colour gradient crossed by a moving band
+//   input 3 (S-Video):     a checkerboard with a moving disc
+// Each shows its input name and a frame counter, so a person sees at once
+// which input is live and that it moves.
+#pragma once
+
+#include "colour.h"
+#include "picture.h"
+
+namespace kxcard {
+
+// Frame memory: square-pixel PAL, 24 bits per pixel.
+constexpr int kFrameWidth = 768;
+constexpr int kFrameHeight = 576;
+
+struct TestPictureOptions {
+    int source = 0;          // 0, 1 or 3
+    unsigned frame = 0;      // frame counter shown and used for the motion
+    bool verticalFlip = false;
+    int shiftX = 0;          // display alignment, in pixels
+    int shiftY = 0;
+};
+
+// The raw (unadjusted) test picture pixel at (x, y).
+Pixel TestPicturePixel(const TestPictureOptions& options, int x, int y);
+
+// Draws the picture into `out` (resized to the frame size) through `map`.
+void DrawTestPicture(const TestPictureOptions& options, const ColourMap& map, Picture& out);
+
+} // namespace kxcard

@@ -1,0 +1,146 @@
+/* Message numbers and flags of the driver's command table.  Shared by the
+   resource script (which lays the table out for winmm's parser) and the C++
+   code that decodes the parameter blocks, so the two cannot drift apart.
+   Plain preprocessor constants only: the resource compiler reads this too. */
+#ifndef KX310MCI_COMMAND_TABLE_H
+#define KX310MCI_COMMAND_TABLE_H
+
+/* Entry kinds of a command table. */
+#define KXT_HEAD 0
+#define KXT_STRING 1
+#define KXT_INTEGER 2
+#define KXT_END 3
+#define KXT_RETURN 4
+#define KXT_FLAG 5
+#define KXT_END_LIST 6
+#define KXT_RECT 7
+
+/* Verbs.  The standard message numbers where MCI has one; "get" is the
+   driver's own, in the range for device-specific messages. */
+#define KXM_INFO 0x080AL
+#define KXM_CAPABILITY 0x080BL
+#define KXM_SET 0x080DL
+#define KXM_SAVE 0x0813L
+#define KXM_STATUS 0x0814L
+#define KXM_WINDOW 0x0841L
+#define KXM_PUT 0x0842L
+#define KXM_WHERE 0x0843L
+#define KXM_FREEZE 0x0844L
+#define KXM_UNFREEZE 0x0845L
+#define KXM_LOAD 0x0850L
+#define KXM_CUT 0x0851L
+#define KXM_COPY 0x0852L
+#define KXM_PASTE 0x0853L
+#define KXM_DELETE 0x0856L
+#define KXM_GET 0x0C00L
+
+/* Every verb. */
+#define KXF_NOTIFY 0x00000001L
+#define KXF_WAIT 0x00000002L
+
+/* "set": one item keyword, then its value as one word (a number, on/off,
+   yuv/rgb), or the four numbers of the chroma key.  The items are flags so
+   that the block stays small: one value slot serves every item. */
+#define KXF_SET_RED 0x00000010L
+#define KXF_SET_GREEN 0x00000020L
+#define KXF_SET_BLUE 0x00000040L
+#define KXF_SET_HUE 0x00000080L
+#define KXF_SET_BRIGHTNESS 0x00000100L
+#define KXF_SET_SATURATION 0x00000200L
+#define KXF_SET_CONTRAST 0x00000400L
+#define KXF_SET_KEY_COLOR 0x00000800L
+#define KXF_SET_SOURCE_NUMBER 0x00001000L
+#define KXF_SET_CARD_TYPE 0x00002000L
+#define KXF_SET_CHROMA_RED_LIMIT 0x00004000L
+#define KXF_SET_CHROMA_GREEN_LIMIT 0x00008000L
+#define KXF_SET_CHROMA_BLUE_LIMIT 0x00010000L
+#define KXF_SET_SKEW_WIN_X 0x00020000L
+#define KXF_SET_SKEW_WIN_Y 0x00040000L
+#define KXF_SET_SKEW_DISP_X 0x00080000L
+#define KXF_SET_SKEW_DISP_Y 0x00100000L
+#define KXF_SET_SIGNAL 0x00200000L
+#define KXF_SET_KEY_CORRECT 0x00400000L
+#define KXF_SET_INDICATOR_SIGNAL 0x00800000L
+#define KXF_SET_INDICATOR_INTERVAL 0x01000000L
+#define KXF_SET_VERTICAL_FLIP 0x02000000L
+#define KXF_SET_VIDEO_KEY 0x04000000L
+#define KXF_SET_INDICATOR 0x08000000L
+#define KXF_SET_MEMORY_FORMAT 0x10000000L
+#define KXF_SET_CHROMA_KEY 0x20000000L
+#define KXF_SET_VALUE 0x40000000L
+#define KXF_SET_ALLOC 0x80000000L
+
+/* "get": one query; the reply is text. */
+#define KXF_GET_DISPLAY 0x00000010L
+#define KXF_GET_RGB 0x00000020L
+#define KXF_GET_VIDEO_KEY 0x00000040L
+#define KXF_GET_VIDEO 0x00000080L
+#define KXF_GET_SKEW 0x00000100L
+#define KXF_GET_LIMIT_DISPLAY 0x00000200L
+#define KXF_GET_LIMIT_KEY_CORRECT 0x00000400L
+#define KXF_GET_LIMIT_VIDEO 0x00000800L
+#define KXF_GET_LIMIT_RED 0x00001000L
+#define KXF_GET_LIMIT_GREEN 0x00002000L
+#define KXF_GET_LIMIT_BLUE 0x00004000L
+#define KXF_GET_LIMIT_HUE 0x00008000L
+#define KXF_GET_LIMIT_BRIGHTNESS 0x00010000L
+#define KXF_GET_LIMIT_SATURATION 0x00020000L
+#define KXF_GET_LIMIT_CONTRAST 0x00040000L
+#define KXF_GET_LIMIT_CHROMA_KEY 0x00080000L
+#define KXF_GET_CHROMA_KEY 0x00100000L
+#define KXF_GET_WINDOW_HANDLE 0x00200000L
+#define KXF_GET_PIXEL_RGB 0x00400000L
+#define KXF_GET_YUV 0x00800000L
+#define KXF_GET_FILE_INFO 0x01000000L
+
+/* Pictures: "load", "save", "copy", "paste", "delete", "cut", "freeze". */
+#define KXF_MEMORY_BUFFER 0x00000010L
+#define KXF_TYPE 0x00000020L
+#define KXF_AT 0x00000040L
+#define KXF_ADDRESS 0x00000080L
+#define KXF_32BIT 0x00000100L
+#define KXF_24BIT 0x00000200L
+#define KXF_16BIT 0x00000400L
+#define KXF_8BIT 0x00000800L
+#define KXF_4BIT 0x00001000L
+#define KXF_GRAY 0x00002000L
+#define KXF_RLE 0x00004000L
+#define KXF_LZW 0x00008000L
+#define KXF_MMOTION 0x00010000L
+#define KXF_TIFFOPT 0x00020000L
+#define KXF_JPEGOPT 0x00040000L
+#define KXF_FILE 0x00080000L
+
+/* "put" */
+#define KXF_PUT_FRAME 0x00000010L
+#define KXF_PUT_SOURCE 0x00000020L
+#define KXF_PUT_DEFERRED 0x00000040L
+#define KXF_PUT_DESTINATION_AT 0x00000080L
+#define KXF_PUT_DESTINATION 0x00000100L
+#define KXF_PUT_FRAME_DEFAULT 0x00000200L
+#define KXF_PUT_SOURCE_DEFAULT 0x00000400L
+
+/* "window" */
+#define KXF_WINDOW_HANDLE 0x00000010L
+#define KXF_WINDOW_SHOW 0x00000020L
+#define KXF_WINDOW_HIDE 0x00000040L
+
+/* "where" */
+#define KXF_WHERE_SOURCE 0x00000010L
+#define KXF_WHERE_FRAME 0x00000020L
+#define KXF_WHERE_DESTINATION 0x00000040L
+
+/* "status" */
+#define KXF_STATUS_MODE 0x00000010L
+#define KXF_STATUS_READY 0x00000020L
+
+/* "info" */
+#define KXF_INFO_PRODUCT 0x00000010L
+
+/* "capability" */
+#define KXF_CAP_CAN_FREEZE 0x00000010L
+#define KXF_CAP_HAS_VIDEO 0x00000020L
+#define KXF_CAP_DEVICE_TYPE 0x00000040L
+#define KXF_CAP_CAN_SAVE 0x00000080L
+
+#endif

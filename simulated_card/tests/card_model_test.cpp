@@ -1,0 +1,176 @@
+// The card model: settings and their ranges, the query replies, the stored
+// configuration, freezing and the live picture.
+#include <gtest/gtest.h>
+
+#include "card/card.h"
+
+using namespace kxcard;
+
+namespace {
+
+int Luma(Pixel p) { return (76 * p.r + 150 * p.g + 29 * p.b) >> 8; }
+
+long long Differences(const Picture& a, const Picture& b)
+{
+    long long n = 0;
+    for (int y = 0; y < a.Height(); y += 4)
+        for (int x = 0; x < a.Width(); x += 4)
+            n += a.At(x, y) != b.At(x, y);
+    return n;
+}
+
+} // namespace
+
+TEST(CardSettingsTest, ColourControlsKeepTheirRangeAndAnswerInReplyOrder)
+{
+    Card card;
+    EXPECT_EQ(CardError::None, card.SetNumber(NumberItem::Brightness, 10));
+    EXPECT_EQ(CardError::None, card.SetNumber(NumberItem::Saturation, 20));
+    EXPECT_EQ(CardError::None, card.SetNumber(NumberItem::Contrast, 30));
+    EXPECT_EQ(CardError::None, card.SetNumber(NumberItem::Hue, 255));
+    EXPECT_EQ(CardError::OutOfRange, card.SetNumber(NumberItem::Hue, 256));
+    EXPECT_EQ(CardError::OutOfRange, card.SetNumber(NumberItem::Red, -1));
+    EXPECT_EQ("10 20 30 255", card.Reply(QueryItem::Display));
+    EXPECT_EQ("0 255", card.Reply(QueryItem::LimitContrast));
+    EXPECT_EQ(CardError::None, card.SetNumber(NumberItem::Green, 7));
+    EXPECT_EQ("128 7 128", card.Reply(QueryItem::Rgb));
+}
+
+TEST(CardSettingsTest, OnlyTheThreeInputsCanBeChosenAndEachKeepsItsSignalType)
+{
+    Card card;
+    EXPECT_EQ(CardError::OutOfRange, card.SetNumber(NumberItem::SourceNumber, 2));
+    EXPECT_EQ(CardError::None, card.SetNumber(NumberItem::SourceNumber, 3));
+    EXPECT_EQ(CardError::None, card.SetNumber(NumberItem::SignalType, 5));
+    EXPECT_EQ("3 5", card.Reply(QueryItem::Video));
+    EXPECT_EQ(CardError::None, card.SetNumber(NumberItem::SourceNumber, 1));
+    EXPECT_EQ("1 1", card.Reply(QueryItem::Video));
+    EXPECT_EQ(CardError::OutOfRange, card.SetNumber(NumberItem::SignalType, 6));
+}
+
+TEST(CardSettingsTest, SetupQueriesAnswerInTheirLayouts)
+{
+    Card card;
+    EXPECT_EQ(CardError::None, card.SetNumber(NumberItem::SkewWinX, 1));
+    EXPECT_EQ(CardError::None, card.SetNumber(NumberItem::SkewDispY, 63));
+    EXPECT_EQ(CardError::OutOfRange, card.SetNumber(NumberItem::SkewWinY, 64));
+    EXPECT_EQ("1 32 32 63", card.Reply(QueryItem::Skew));
+    EXPECT_EQ("0 63 0 63", card.Reply(QueryItem::LimitDisplay));
+    EXPECT_EQ("0 63 0 63", card.Reply(QueryItem::LimitVideo));
+    EXPECT_EQ(CardError::None, card.SetNumber(NumberItem::KeyCorrect, 4));
+    EXPECT_EQ("1 4", card.Reply(QueryItem::VideoKey));
+    EXPECT_EQ("0 15", card.Reply(QueryItem::LimitVideoKeyCorrect));
+    EXPECT_EQ(CardError::OutOfRange, card.SetNumber(NumberItem::KeyColour, 0x1000000));
+}
+
+TEST(CardSettingsTest, ChromaKeyTakesSignedOrByteValuesAndMinusOneSwitchesItOff)
+{
+    Card card;
+    EXPECT_EQ(CardError::None, card.SetChromaKey(0, 100, 250, 5));   // U as a low byte: -6
+    EXPECT_TRUE(card.Settings().chromaKey);
+    EXPECT_EQ(-6, card.Settings().chroma.u);
+    EXPECT_EQ(CardError::None, card.SetNumber(NumberItem::ChromaGreenLimit, 40));
+    EXPECT_EQ("0 100 -6 5 10 40 10", card.Reply(QueryItem::ChromaKey));
+    EXPECT_EQ(CardError::None, card.SetChromaKey(4294967295LL, 0, 0, 0));
+    EXPECT_FALSE(card.Settings().chromaKey);
+    EXPECT_EQ(CardError::OutOfRange, card.SetChromaKey(0, 300, 0, 0));
+    EXPECT_EQ(CardError::OutOfRange, card.SetChromaKey(2, 0, 0, 0));
+}
+
+TEST(CardConfigTest, StoredTextRestoresEverySetting)
+{
+    Card card;
+    card.SetNumber(NumberItem::Hue, 3);
+    card.SetNumber(NumberItem::Blue, 200);
+    card.SetNumber(NumberItem::SourceNumber, 3);
+    card.SetNumber(NumberItem::SignalType, 0);
+    card.SetNumber(NumberItem::SkewDispX, 9);
+    card.SetNumber(NumberItem::KeyColour, 0x00FF00);
+    card.SetVerticalFlip(true);
+    CardSettings restored;
+    ApplyConfigText(ConfigText(card.Settings()), restored);
+    EXPECT_EQ(card.Settings().colour, restored.colour);
+    EXPECT_EQ(3, restored.source);
+    EXPECT_EQ(0, restored.signalType[2]);
+    EXPECT_EQ(9, restored.skewDispX);
+    EXPECT_EQ(Rgb(0, 255, 0), restored.keyColour);
+    EXPECT_TRUE(restored.verticalFlip);
+}
+
+TEST(CardConfigTest, DamagedTextLeavesGoodValuesAndDefaults)
+{
+    CardSettings s;
+    ApplyConfigText("hue=12 brightness=999 contrast=x source=2 =5 saturation 7 red=-3 green=40", s);
+    EXPECT_EQ(12, s.colour.hue);
+    EXPECT_EQ(kColourNeutral, s.colour.brightness);
+    EXPECT_EQ(kColourNeutral, s.colour.contrast);
+    EXPECT_EQ(kColourNeutral, s.colour.red);
+    EXPECT_EQ(40, s.colour.green);
+    EXPECT_EQ(0, s.source);   // 2 is no input
+}
+
+TEST(CardVideoTest, FrozenMemoryKeepsItsPictureUntilUnfrozen)
+{
+    Card card;
+    card.Live(0);
+    card.Freeze(1000);
+    Picture held = card.Memory();
+    card.Live(5000);
+    EXPECT_EQ(0, Differences(held, card.Memory()));
+    card.Unfreeze();
+    card.Live(5000);
+    EXPECT_GT(Differences(held, card.Memory()), 0);
+    EXPECT_EQ(125u, card.FrameNumber());
+}
+
+TEST(CardVideoTest, InputsShowDifferentPicturesAndTheSettingsChangeThem)
+{
+    Card card;
+    card.Live(0);
+    Picture input0 = card.Memory();
+    card.SetNumber(NumberItem::SourceNumber, 1);
+    card.Live(0);
+    Picture input1 = card.Memory();
+    card.SetNumber(NumberItem::SourceNumber, 3);
+    card.Live(0);
+    Picture input3 = card.Memory();
+    EXPECT_GT(Differences(input0, input1), 1000);
+    EXPECT_GT(Differences(input1, input3), 1000);
+    EXPECT_GT(Differences(input0, input3), 1000);
+
+    card.SetNumber(NumberItem::SourceNumber, 0);
+    card.SetNumber(NumberItem::Brightness, 200);
+    card.Live(0);
+    // A grey bar of the test picture gets brighter.
+    EXPECT_GT(Luma(card.Memory().At(10, 10)), Luma(input0.At(10, 10)) + 40);
+
+    card.SetNumber(NumberItem::Brightness, kColourNeutral);
+    card.SetVerticalFlip(true);
+    card.Live(0);
+    for (int x = 0; x < kFrameWidth; x += 37)
+        EXPECT_EQ(input0.At(x, 3), card.Memory().At(x, kFrameHeight - 1 - 3));
+}
+
+TEST(CardVideoTest, VideoMovesFromFrameToFrame)
+{
+    Card card;
+    card.Live(0);
+    Picture first = card.Memory();
+    card.Live(400);   // ten frames later
+    EXPECT_EQ(10u, card.FrameNumber());
+    EXPECT_GT(Differences(first, card.Memory()), 0);
+}
+
+TEST(CardPlacementTest, DeferredRectanglesTakeEffectWithTheDestination)
+{
+    Card card;
+    card.PutFrame(Rect{0, 0, 200, 100}, true);
+    card.PutSource(Rect{10, 20, 100, 50}, true);
+    EXPECT_TRUE(card.CurrentPlacement().Frame().Empty());
+    card.PutDestination(nullptr);
+    EXPECT_EQ((Rect{0, 0, 200, 100}), card.CurrentPlacement().Frame());
+    EXPECT_EQ((Rect{10, 20, 100, 50}), card.CurrentPlacement().Source());
+    Rect dest{15, 16, 153, 113};
+    card.PutDestination(&dest);
+    EXPECT_EQ(dest, card.CurrentPlacement().Frame());
+}

@@ -1,0 +1,67 @@
+// Resource ids of the viewer: menu, accelerators, icon, bitmaps, strings
+// and commands.  Included by the resource script and by the code.
+#pragma once
+
+// Menu, accelerators, icon and title of the single-document template.
+#define IDR_MAINFRAME 128
+#define IDB_TOOLBAR 140
+
+// Status bar pane samples and texts.
+#define IDS_PANE_SIZE_SAMPLE 300
+#define IDS_PANE_POSITION_SAMPLE 301
+#define IDS_PANE_ZOOM_SAMPLE 302
+#define IDS_PANE_STROBING 304
+#define IDS_PANE_ROTATING 305
+
+// Messages.
+#define IDS_DISPLAY_SETTING_ERROR 343
+#define IDS_SETUP_NOT_FOUND 344
+#define IDS_ABOUT_CREDIT 460
+#define IDS_ABOUT_CAPTION 461
+
+// Commands (menu, tool bar, accelerators).
+#define ID_FILE_OPEN 57601
+#define ID_FILE_SAVE 57603
+#define ID_FILE_PRINT_SETUP 57606
+#define ID_FILE_PRINT 57607
+#define ID_FILE_PRINT_PREVIEW 57609
+#define ID_APP_EXIT 57665
+#define ID_APP_ABOUT 57664
+#define ID_EDIT_CLEAR 57632
+#define ID_EDIT_COPY 57634
+#define ID_EDIT_CUT 57635
+#define ID_EDIT_PASTE 57637
+#define ID_VIEW_TOOLBAR 59392
+#define ID_VIEW_STATUS_BAR 59393
+#define ID_IMAGE_UNLOAD 32771
+#define ID_EDIT_COPY_OPTIONS 32773
+#define ID_EDIT_COPY_TO 32774
+#define ID_EDIT_PASTE_FROM 32775
+#define ID_VIEW_VIDEO 32776
+#define ID_VIEW_FREEZE 32777
+#define ID_VIEW_FULL_SCREEN 32778
+#define ID_VIEW_INVERT 32779
+#define ID_VIEW_NON_FIT 32780
+#define ID_VIEW_ZOOM_IN 32781
+#define ID_VIEW_ZOOM_OFF 32782
+#define ID_VIEW_ZOOM_OUT 32783
+#define ID_VIEW_CHROMA_KEY 32784
+#define ID_TOOLS_EXPORT_VIDEO 32785
+#define ID_TEXT_ADD 32786
+#define ID_TEXT_EDIT 32787
+#define ID_TEXT_DELETE 32788
+#define ID_TEXT_FONT 32789
+#define ID_IMAGE_FLIP_HORIZONTAL 32790
+#define ID_IMAGE_FLIP_VERTICAL 32791
+#define ID_IMAGE_FLIP_BOTH 32792
+#define ID_TOOLS_ROTATE_SOURCE 32793
+#define ID_TOOLS_STROBE 32794
+#define ID_SOURCE_0 32795
+#define ID_SOURCE_1 32796
+#define ID_SOURCE_SVIDEO 32797
+#define ID_OPTIONS_COLOR 32798
+#define ID_OPTIONS_DISPLAY 32799
+#define ID_OPTIONS_VOLUME 32800
+#define ID_OPTIONS_PREFERENCES 32801
+#define ID_VIEW_BACKGROUND 32810
+#define ID_VIEW_NEW_COLOR_KEY 32812

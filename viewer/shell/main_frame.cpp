@@ -1,0 +1,167 @@
+#include "main_frame.h"
+#include "device_open.h"
+#include "handles.h"
+#include "overlay_viewer.h"
+#include "overlay_vocabulary.h"
+#include "resource.h"
+#include "single_instance.h"
+#include "strings.h"
+#include "viewer_settings.h"
+#include "win_app.h"
+#include "window_placement.h"
+#include <iterator>
+
+using framework::LoadText;
+using framework::Message;
+
+namespace {
+
+// Tool bar slots in order; 0 is a separator.
+constexpr UINT kToolBarButtons[] = {
+    ID_FILE_OPEN,       ID_FILE_SAVE, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0, ID_FILE_PRINT, 0,
+    ID_VIEW_FREEZE,     ID_TOOLS_EXPORT_VIDEO, ID_VIEW_CHROMA_KEY, 0, ID_TEXT_ADD, 0, ID_OPTIONS_COLOR,
+    ID_OPTIONS_VOLUME,  ID_OPTIONS_DISPLAY,
+};
+static_assert(std::size(kToolBarButtons) == 18, "the tool bar has 18 slots");
+constexpr int kToolBarImages = 13;
+
+// Sample texts the panes after the message pane are sized from.
+constexpr UINT kPaneSamples[kPaneCount] = {0, IDS_PANE_SIZE_SAMPLE, IDS_PANE_POSITION_SAMPLE,
+                                           IDS_PANE_ZOOM_SAMPLE, IDS_PANE_STROBING, IDS_PANE_ROTATING};
+
+DWORD ReadPreference(UINT name, DWORD fallback)
+{
+    return ViewerSettings().ReadNumber(SettingName(kSetPreferences).c_str(), SettingName(name).c_str(), fallback);
+}
+
+// The class brush lives as long as the program (the class keeps using it).
+HBRUSH MagentaBrush()
+{
+    static framework::GdiBrush brush(CreateSolidBrush(RGB(255, 0, 255)));
+    return brush.get();
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame()
+    : version4_(OverlayWindowsMajorVersion() == 4),
+      menuHeight_(GetSystemMetrics(SM_CYMENU)),
+      keepAspectRatio_(ReadPreference(kSetAspectRatio, 1) != 0),
+      resizeToPicture_(ReadPreference(kSetResizeWindow, 1) != 0),
+      centreWindow_(ReadPreference(kSetCenterWindow, 1) != 0),
+      unfreezeForChromaKey_(ReadPreference(kSetUnfreeze, 1) != 0)
+{
+    addDocumentToTitle_ = false;
+}
+
+bool CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    // Registered each time a frame is made; a second registration fails harmlessly.
+    WNDCLASSEXA cls{};
+    cls.style = 0;
+    cls.hInstance = cs.hInstance;
+    cls.hIcon = LoadIconA(cs.hInstance, MAKEINTRESOURCEA(IDR_MAINFRAME));
+    cls.hIconSm = static_cast<HICON>(
+        LoadImageA(cs.hInstance, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                   GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    cls.hbrBackground = MagentaBrush();
+    cls.lpszClassName = kViewerClassName;
+    framework::CWnd::RegisterWindowClass(cls, version4_);
+    cs.lpszClass = kViewerClassName;
+    cs.dwExStyle |= WS_EX_ACCEPTFILES;
+
+    // The saved rectangle, else 500 by 380 in the middle of the screen.
+    std::string saved = ViewerSettings().ReadText(SettingName(kSetSettings).c_str(),
+                                                  SettingName(kSetWindowPos).c_str());
+    WindowBox box = WindowPlacementFromText(saved, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    cs.x = box.left;
+    cs.y = box.top;
+    cs.cx = box.Width();
+    cs.cy = box.Height();
+    savedRect_ = RECT{box.left, box.top, box.right, box.bottom};
+    return true;
+}
+
+LRESULT CMainFrame::OnCreate(const Message& m)
+{
+    if (CFrameWnd::OnCreate(m) == -1)
+        return -1;
+    if (!CreateBars())
+        return -1;
+    toolBar_.SetDockSides(framework::kDockAny);
+    EnableDocking(framework::kDockAny);
+    toolBar_.Dock(framework::DockSide::Top);
+
+    bool onTop = ReadPreference(kSetAlwaysOnTop, 0) == 1;
+    const RECT& r = savedRect_;
+    SetWindowPos(hwnd_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top, 0);
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER);
+    return 0;
+}
+
+bool CMainFrame::CreateBars()
+{
+    if (!toolBar_.Create(hwnd_) || !toolBar_.LoadButtonBitmap(IDB_TOOLBAR, kToolBarImages) ||
+        !toolBar_.SetButtons(kToolBarButtons, static_cast<int>(std::size(kToolBarButtons))))
+        return false;
+    SetToolBar(&toolBar_);
+    if (!statusBar_.Create(hwnd_) || !statusBar_.SetPaneCount(kPaneCount))
+        return false;
+    SetStatusBar(&statusBar_);
+    for (int pane : {kPaneSize, kPanePosition, kPaneZoom})
+        ShowPane(pane, true);
+    SetMessageText(framework::kIdleMessageString);
+
+    // The driver reports the progress of long operations to the status bar.
+    if (version4_)
+        SetIndicatorSignal(g_msgIndicatorSignal, statusBar_.Handle());
+    else
+        SendOverlayCommand(overlay::kVerbSet, overlay::kFmtIndicatorOn);
+    return true;
+}
+
+void CMainFrame::ShowPane(int pane, bool show)
+{
+    if (pane <= kPaneMessage || pane >= kPaneCount)
+        return;
+    statusBar_.SetPaneWidth(pane, show ? statusBar_.TextWidth(LoadText(kPaneSamples[pane]).c_str()) : 0);
+}
+
+void CMainFrame::SaveWindowPlacement()
+{
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (!GetWindowPlacement(hwnd_, &placement))
+        return;
+    const RECT& r = placement.rcNormalPosition;
+    ViewerSettings().WriteText(SettingName(kSetSettings).c_str(), SettingName(kSetWindowPos).c_str(),
+                               FormatWindowPlacement(WindowBox{r.left, r.top, r.right, r.bottom}).c_str());
+}
+
+void CMainFrame::CloseSteps()
+{
+    SaveWindowPlacement();
+    if (strobeTimer_)
+        KillTimer(hwnd_, kStrobeTimer);
+    if (rotateTimer_)
+        KillTimer(hwnd_, kRotateTimer);
+    strobeTimer_ = rotateTimer_ = 0;
+    // The picture buffers (loaded image, grab) are not made by this frame yet.
+    grabRect_ = RECT{0, 0, 0, 0};
+}
+
+LRESULT CMainFrame::OnClose(const Message& m)
+{
+    CloseSteps();
+    return CFrameWnd::OnClose(m);
+}
+
+LRESULT CMainFrame::OnHandOver(const Message& m)
+{
+    // The setup tool wants the device: release it and end at once.
+    ShowOverlayErrors(false);
+    SendOverlayCommand(overlay::kVerbClose, overlay::kFmtNone);
+    CloseSteps();
+    ExitProcess(0);
+}

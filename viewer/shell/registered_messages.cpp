@@ -1,0 +1,15 @@
+#include "registered_messages.h"
+#include "device_open.h"
+
+UINT g_msgUpdateVideo = 0;
+UINT g_msgFindClientPt = 0;
+UINT g_msgVideoDeckSetup = 0;
+UINT g_msgIndicatorSignal = 0;
+
+void RegisterViewerMessages()
+{
+    g_msgUpdateVideo = RegisterWindowMessageA("MSGUpdateVideo");
+    g_msgFindClientPt = RegisterWindowMessageA("MSGFindClientPt");
+    g_msgVideoDeckSetup = RegisterWindowMessageA(kHandOverMessageName);
+    g_msgIndicatorSignal = RegisterWindowMessageA("MSGIndicatorSignal");
+}

@@ -1,0 +1,26 @@
+#include "single_instance.h"
+
+CSingleInstance::CSingleInstance()
+{
+    HANDLE semaphore = CreateSemaphoreA(nullptr, 0, 1, kViewerClassName);
+    if (semaphore && GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(semaphore);
+        another_ = true;
+    } else {
+        semaphore_.reset(semaphore);
+    }
+    if (HWND first = FindWindowA(kViewerClassName, nullptr)) {
+        HWND popup = GetLastActivePopup(first);
+        if (IsIconic(first))
+            ShowWindow(first, SW_RESTORE);
+        SetForegroundWindow(popup && popup != first ? popup : first);
+        another_ = true;
+    }
+}
+
+bool CSingleInstance::Release()
+{
+    bool held = semaphore_ != nullptr;
+    semaphore_.reset();
+    return held;
+}

@@ -1,0 +1,26 @@
+// The viewer's application object: the single-instance test at
+// construction, the device open and the document at initialisation, and the
+// device's close at exit.
+#pragma once
+#include "message_table.h"
+#include "single_instance.h"
+#include "win_app.h"
+
+class CViewerApp : public framework::Routed<CViewerApp, framework::CWinApp> {
+public:
+    CViewerApp();
+
+protected:
+    bool InitInstance() override;
+    int ExitInstance() override;
+
+    void OnAppAbout();
+
+public:
+    static constexpr framework::CommandEntry<CViewerApp> kCommands[] = {
+        {57664, &CViewerApp::OnAppAbout},
+    };
+
+private:
+    CSingleInstance instance_;
+};
