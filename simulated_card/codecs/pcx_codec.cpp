@@ -1,6 +1,8 @@
 // PCX files (version 5, run-length encoded): reads and writes 8-bit
 // palettized (256-entry palette at the end of the file), 8-bit grey and
-// 24-bit (three 8-bit planes); also reads a fourth (alpha) plane and ignores it.
+// 24-bit (three 8-bit planes); also reads a fourth (alpha) plane and ignores
+// it, and the older 2- to 16-colour kinds (1-bit pixels in 1 to 4 planes, or
+// 2- or 4-bit pixels in one plane) with the header's 16-entry palette.
 #include <algorithm>
 
 #include "format_codecs.h"
@@ -11,6 +13,8 @@ namespace {
 struct PcxHeader {
   unsigned version, encoding, bits, planes, bytesPerLine, paletteInfo;
   int width, height;
+  std::vector<Rgb> headerPalette;  // 16 entries
+  bool fewColours() const { return bits * planes <= 4; }
 };
 
 PcxHeader readHeader(const std::uint8_t* data, std::size_t size) {
@@ -21,17 +25,26 @@ PcxHeader readHeader(const std::uint8_t* data, std::size_t size) {
   h.encoding = in.u8();
   h.bits = in.u8();
   int x0 = in.u16le(), y0 = in.u16le(), x1 = in.u16le(), y1 = in.u16le();
-  in.skip(4 + 48 + 1);
+  in.skip(4);
+  const std::uint8_t* p = in.take(48);
+  for (int i = 0; i < 16; ++i) h.headerPalette.push_back({p[3 * i], p[3 * i + 1], p[3 * i + 2]});
+  in.skip(1);
   h.planes = in.u8();
   h.bytesPerLine = in.u16le();
   h.paletteInfo = in.u16le();
   in.skip(128 - in.position());
-  if (h.encoding > 1 || h.bits != 8 || !(h.planes == 1 || h.planes == 3 || h.planes == 4))
-    failCodec("unsupported PCX variant (only 8-bit pixels in 1, 3 or 4 planes)");
+  bool supported = (h.bits == 8 && (h.planes == 1 || h.planes == 3 || h.planes == 4)) ||
+                   (h.bits == 1 && h.planes >= 1 && h.planes <= 4) || ((h.bits == 2 || h.bits == 4) && h.planes == 1);
+  if (h.encoding > 1 || !supported) failCodec("unsupported PCX variant");
   if (x1 < x0 || y1 < y0) failCodec("bad PCX dimensions");
   h.width = x1 - x0 + 1;
   h.height = y1 - y0 + 1;
-  if (h.bytesPerLine < unsigned(h.width)) failCodec("bad PCX line length");
+  if (h.bytesPerLine < (std::size_t(h.width) * h.bits + 7) / 8) failCodec("bad PCX line length");
+  // A two-colour file without a header palette is black and white.
+  if (h.bits == 1 && h.planes == 1 && h.headerPalette[0] == h.headerPalette[1]) {
+    h.headerPalette[0] = {0, 0, 0};
+    h.headerPalette[1] = {255, 255, 255};
+  }
   return h;
 }
 
@@ -54,16 +67,17 @@ bool looksLikePcx(const std::uint8_t* data, std::size_t size) {
 PictureInfo identifyPcx(const std::uint8_t* data, std::size_t size) {
   PcxHeader h = readHeader(data, size);
   int f = kPcx24;
-  if (h.planes == 1) f = (h.paletteInfo == 2 || isGrayPalette(trailingPalette(data, size))) ? kPcx8Gray : kPcx8;
+  if (h.fewColours()) f = isGrayPalette(h.headerPalette) ? kPcx8Gray : kPcx8;
+  else if (h.planes == 1) f = (h.paletteInfo == 2 || isGrayPalette(trailingPalette(data, size))) ? kPcx8Gray : kPcx8;
   return {f, h.width, h.height};
 }
 
 Picture decodePcx(const std::uint8_t* data, std::size_t size, const DecodeLimits& limits) {
   PcxHeader h = readHeader(data, size);
   checkDimensions(h.width, h.height, limits);
-  std::vector<Rgb> palette;
+  std::vector<Rgb> palette = h.headerPalette;
   std::size_t end = size;
-  if (h.planes == 1) {
+  if (h.planes == 1 && h.bits == 8) {
     palette = trailingPalette(data, size);
     end = size - 769;
   }
@@ -98,10 +112,24 @@ Picture decodePcx(const std::uint8_t* data, std::size_t size, const DecodeLimits
   }
   Picture pic(h.width, h.height);
   const std::size_t w = std::size_t(h.width), bpl = h.bytesPerLine;
+  std::vector<std::uint8_t> indices(h.fewColours() ? w : 0);
   for (int y = 0; y < h.height; ++y) {
     const std::uint8_t* s = src + std::size_t(y) * line;
     std::uint8_t* d = pic.row(y);
-    if (h.planes == 1) {
+    if (h.fewColours()) {
+      // Bit planes (1-bit pixels), or 2- or 4-bit pixels packed in one plane.
+      for (std::size_t x = 0; x < w; ++x) {
+        unsigned index = 0;
+        if (h.bits == 1) {
+          for (unsigned p = 0; p < h.planes; ++p) index |= unsigned(s[p * bpl + x / 8] >> (7 - x % 8) & 1) << p;
+        } else {
+          unsigned perByte = 8 / h.bits;
+          index = s[x / perByte] >> (8 - h.bits * (1 + x % perByte)) & ((1u << h.bits) - 1);
+        }
+        indices[x] = std::uint8_t(index);
+      }
+      expandIndices(indices.data(), w, palette, d);
+    } else if (h.planes == 1) {
       expandIndices(s, w, palette, d);
     } else {
       for (std::size_t x = 0; x < w; ++x) { d[3 * x + 2] = s[x]; d[3 * x + 1] = s[bpl + x]; d[3 * x] = s[2 * bpl + x]; }

@@ -141,6 +141,31 @@ TEST(Tiff, StripSizeFollowsTheOption) {
   }
 }
 
+TEST(Pcx, ReadsBitPlanesWithTheHeaderPalette) {
+  // 8 x 2 pixels, 1-bit pixels in two planes (four colours), not compressed.
+  std::vector<std::uint8_t> pcx(128, 0);
+  pcx[0] = 0x0A; pcx[1] = 5; pcx[2] = 0; pcx[3] = 1;
+  pcx[8] = 7; pcx[10] = 1;                    // right and bottom edges
+  const std::uint8_t palette[12] = {0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255};
+  std::copy(std::begin(palette), std::end(palette), pcx.begin() + 16);
+  pcx[65] = 2; pcx[66] = 2;                   // two planes of two bytes a line
+  // Row 0: indices 0 1 2 3 0 1 2 3; row 1: all 3.
+  for (std::uint8_t b : {0x55, 0x00, 0x33, 0x00, 0xFF, 0x00, 0xFF, 0x00}) pcx.push_back(b);
+  PictureInfo info;
+  ASSERT_TRUE(identifyPicture(pcx.data(), pcx.size(), info));
+  EXPECT_EQ(info.formatNumber, kPcx8);
+  EXPECT_EQ(info.width, 8);
+  EXPECT_EQ(info.height, 2);
+  Picture p;
+  ASSERT_TRUE(decodePicture(pcx.data(), pcx.size(), p));
+  const std::uint8_t blue[3] = {255, 0, 0}, red[3] = {0, 0, 255}, green[3] = {0, 255, 0};
+  EXPECT_EQ(std::memcmp(p.row(0) + 3 * 1, red, 3), 0);
+  EXPECT_EQ(std::memcmp(p.row(0) + 3 * 6, green, 3), 0);
+  EXPECT_EQ(std::memcmp(p.row(0) + 3 * 7, blue, 3), 0);
+  EXPECT_EQ(std::memcmp(p.row(1) + 3 * 0, blue, 3), 0);
+  EXPECT_EQ(p.row(0)[0] | p.row(0)[1] | p.row(0)[2], 0);
+}
+
 TEST(Lzw, BothDialectsRoundTripDataThatFillsTheTable) {
   std::mt19937 random(7);
   std::vector<std::uint8_t> noise(300000), runs(300000);
