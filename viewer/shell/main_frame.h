@@ -7,13 +7,19 @@
 #include "registered_messages.h"
 #include "status_bar.h"
 #include "tool_bar.h"
+#include "video_frame.h"
 
 // Status bar panes.
 enum StatusPane { kPaneMessage, kPaneSize, kPanePosition, kPaneZoom, kPaneStrobing, kPaneRotating, kPaneCount };
 
-class CMainFrame : public framework::Routed<CMainFrame, framework::CFrameWnd> {
+class CMainFrame : public framework::Routed<CMainFrame, framework::CFrameWnd>, public IVideoFrame {
 public:
     CMainFrame();
+
+    // What the view asks of its frame.  Full-screen mode is not part of the
+    // frame yet, so the view always fits its own client area.
+    bool IsFullScreen() const override { return false; }
+    void DiscardGrabbedFrame() override { grabRect_ = RECT{0, 0, 0, 0}; }
 
     bool IsVersion4() const { return version4_; }
     // Shows (sized from its text) or hides one of the panes after the message pane.
