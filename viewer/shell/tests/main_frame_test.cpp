@@ -10,6 +10,7 @@
 #include "vd_doc.h"
 #include "vd_view.h"
 #include "win_app.h"
+#include "viewer_frame_fixture.h"
 #include "window_test_support.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -20,36 +21,9 @@ namespace {
 // The settings of these tests live apart from the real viewer's.
 constexpr char kTestCompanyKey[] = "KX310 Tests\\main frame";
 
-class MainFrameTest : public ::testing::Test {
+class MainFrameTest : public test_support::ViewerFrameFixture {
 protected:
-    void SetUp() override
-    {
-        app_ = std::make_unique<framework::CWinApp>();
-        app_->Initialize(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
-        app_->SetRegistryKey(kTestCompanyKey);
-    }
-    void TearDown() override
-    {
-        if (frame_ && IsWindow(frameWnd_))
-            DestroyWindow(frameWnd_);
-        test_support::Pump(20);
-        app_.reset();
-    }
-
-    CSettingsStore Profile() { return CSettingsStore(app_->RegistryKey(), app_->Title()); }
-
-    // Makes the document, frame and view as the viewer does.
-    void OpenFrame()
-    {
-        app_->AddDocTemplate(std::make_unique<framework::CSingleDocTemplate>(
-            IDR_MAINFRAME, [] { return std::make_unique<CVDDoc>(); }, [] { return new CMainFrame; },
-            [] { return new CVDView; }));
-        ASSERT_TRUE(app_->OpenNewDocument());
-        frame_ = static_cast<CMainFrame*>(app_->MainFrame());
-        ASSERT_NE(nullptr, frame_);
-        frameWnd_ = frame_->Handle();
-        test_support::Pump(100);
-    }
+    MainFrameTest() : ViewerFrameFixture(kTestCompanyKey) {}
 
     RECT FrameRect() const
     {
@@ -58,9 +32,6 @@ protected:
         return r;
     }
 
-    std::unique_ptr<framework::CWinApp> app_;
-    CMainFrame* frame_ = nullptr;
-    HWND frameWnd_ = nullptr;
 };
 
 TEST_F(MainFrameTest, WindowClassAndFrameStyle)

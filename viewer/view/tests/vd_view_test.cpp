@@ -11,7 +11,7 @@
 #include "vd_view.h"
 #include "view.h"
 #include "win_app.h"
-#include "window_test_support.h"
+#include "viewer_frame_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -22,41 +22,31 @@ namespace {
 
 constexpr char kTestCompanyKey[] = "KX310 Tests\\view";
 
-class ViewTest : public ::testing::Test {
+class ViewTest : public test_support::ViewerFrameFixture {
 protected:
+    ViewTest() : ViewerFrameFixture(kTestCompanyKey) {}
+
     void SetUp() override
     {
         ViewerOverlayLink().SetTransport(&driver);
         SetOverlayDeviceOpen();
         ShowOverlayErrors(false);
         RegisterViewerMessages();
-        app_ = std::make_unique<framework::CWinApp>();
-        app_->Initialize(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
-        app_->SetRegistryKey(kTestCompanyKey);
+        ViewerFrameFixture::SetUp();
     }
     void TearDown() override
     {
-        if (frameWnd_ && IsWindow(frameWnd_))
-            DestroyWindow(frameWnd_);
-        test_support::Pump(20);
-        app_.reset();
+        ViewerFrameFixture::TearDown();
         ViewerOverlayLink().SetTransport(nullptr);
     }
 
-    CSettingsStore Settings() { return CSettingsStore(app_->RegistryKey(), app_->Title()); }
+    CSettingsStore Settings() { return Profile(); }
 
-    void OpenFrame()
+    void OpenViewFrame()
     {
-        app_->AddDocTemplate(std::make_unique<framework::CSingleDocTemplate>(
-            IDR_MAINFRAME, [] { return std::make_unique<CVDDoc>(); }, [] { return new CMainFrame; },
-            [] { return new CVDView; }));
-        ASSERT_TRUE(app_->OpenNewDocument());
-        frame_ = static_cast<CMainFrame*>(app_->MainFrame());
-        ASSERT_NE(nullptr, frame_);
-        frameWnd_ = frame_->Handle();
+        OpenFrame();
         view_ = dynamic_cast<CVDView*>(frame_->ActiveView());
         ASSERT_NE(nullptr, view_);
-        test_support::Pump(100);
     }
 
     // Resizes the view's frame so that the view's client area has the given size.
@@ -95,16 +85,13 @@ protected:
     }
 
     RecordingTransport driver;
-    std::unique_ptr<framework::CWinApp> app_;
-    CMainFrame* frame_ = nullptr;
-    HWND frameWnd_ = nullptr;
     CVDView* view_ = nullptr;
 };
 
 TEST_F(ViewTest, CreationSendsTheSourceThenNamesTheWindow)
 {
     Settings().WriteNumber("Settings", "VideoSource", 1);
-    OpenFrame();
+    OpenViewFrame();
     std::vector<std::string> sent = driver.Texts();
     ASSERT_GE(sent.size(), 3u);
     EXPECT_EQ("set VCKX310 source number to 1", sent[0]);
@@ -114,7 +101,7 @@ TEST_F(ViewTest, CreationSendsTheSourceThenNamesTheWindow)
 
 TEST_F(ViewTest, SizingPlacesTheVideoOverTheClientArea)
 {
-    OpenFrame();
+    OpenViewFrame();
     SizeViewTo(400, 300);
     EXPECT_EQ((std::vector<std::string>{"set VCKX310 card type to 3", "put VCKX310 frame at 0 0 400 300 deferred",
                                         "put VCKX310 source at 0 0 400 300 deferred", "put VCKX310 destination"}),
@@ -123,7 +110,7 @@ TEST_F(ViewTest, SizingPlacesTheVideoOverTheClientArea)
 
 TEST_F(ViewTest, ZoomPansAndZoomOutReturnsToFit)
 {
-    OpenFrame();
+    OpenViewFrame();
     SizeViewTo(400, 300);
     Command(ID_VIEW_ZOOM_IN);
     int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
@@ -150,7 +137,7 @@ TEST_F(ViewTest, ZoomPansAndZoomOutReturnsToFit)
 
 TEST_F(ViewTest, ScrollingInNonFitModeMovesTheSource)
 {
-    OpenFrame();
+    OpenViewFrame();
     SizeViewTo(400, 300);
     Command(ID_VIEW_ZOOM_IN);
     // A page is a tenth of the zoomed screen; the source moves by half of it.
@@ -166,7 +153,7 @@ TEST_F(ViewTest, ScrollingInNonFitModeMovesTheSource)
 
 TEST_F(ViewTest, DisplayModeCommandsAndTheirStates)
 {
-    OpenFrame();
+    OpenViewFrame();
     size_t from = driver.sent.size();
     Command(ID_VIEW_FREEZE);
     Command(ID_VIEW_INVERT);
@@ -196,7 +183,7 @@ TEST_F(ViewTest, DisplayModeCommandsAndTheirStates)
 TEST_F(ViewTest, VideoSourceIsKeptAcrossRuns)
 {
     Settings().WriteNumber("Settings", "VideoSource", 0);
-    OpenFrame();
+    OpenViewFrame();
     Command(ID_SOURCE_1);
     DestroyWindow(frameWnd_);
     test_support::Pump(20);
@@ -205,7 +192,7 @@ TEST_F(ViewTest, VideoSourceIsKeptAcrossRuns)
 
 TEST_F(ViewTest, UpdateVideoMessage)
 {
-    OpenFrame();
+    OpenViewFrame();
     SizeViewTo(320, 240);
     size_t from = driver.sent.size();
     SendMessageA(view_->Handle(), g_msgUpdateVideo, 0, 0);
@@ -222,7 +209,7 @@ TEST_F(ViewTest, UpdateVideoMessage)
 
 TEST_F(ViewTest, CancelledKeyColourPickEndsThePick)
 {
-    OpenFrame();
+    OpenViewFrame();
     view_->SetKeyLock(false);
     view_->BeginKeyColourPick();
     size_t from = driver.sent.size();
@@ -239,7 +226,7 @@ TEST_F(ViewTest, CancelledKeyColourPickEndsThePick)
 
 TEST_F(ViewTest, PickedKeyColourIsReadFromTheScreenAndKept)
 {
-    OpenFrame();
+    OpenViewFrame();
     SizeViewTo(200, 150);
     RedrawWindow(view_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     view_->BeginKeyColourPick();
@@ -254,7 +241,7 @@ TEST_F(ViewTest, PickedKeyColourIsReadFromTheScreenAndKept)
 
 TEST_F(ViewTest, StatusPanesShowSizePositionAndZoom)
 {
-    OpenFrame();
+    OpenViewFrame();
     SizeViewTo(320, 240);
     framework::CStatusBar* bar = frame_->StatusBar();
     ASSERT_NE(nullptr, bar);
