@@ -5,6 +5,7 @@
 // Menu, accelerators, icon and title of the single-document template.
 #define IDR_MAINFRAME 128
 #define IDB_TOOLBAR 140
+#define IDR_VIEW_CONTEXT 132
 
 // Status bar pane samples and texts.
 #define IDS_PANE_SIZE_SAMPLE 300

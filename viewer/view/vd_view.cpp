@@ -87,7 +87,7 @@ void CVDView::OnInitialUpdate()
     if (editor_)
         SendMessageA(editor_, EM_SETMODIFY, FALSE, 0);
     if (!contextMenu_)
-        contextMenu_ = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kContextMenuId));
+        contextMenu_ = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_VIEW_CONTEXT));
     UpdateStatus();
 }
 
@@ -277,6 +277,23 @@ LRESULT CVDView::OnFindClientPoint(const Message& m)
     VideoKeyOff();
     if (!frozen_)
         SendFreeze(false);
+    return 0;
+}
+
+// Until the picture has text objects and a selection, every right click
+// offers the view's own commands.  They go to the main frame, which routes
+// them (and sets their states) like the menu bar's.
+LRESULT CVDView::OnContextMenu(const Message& m)
+{
+    HMENU popup = contextMenu_ ? GetSubMenu(contextMenu_, kPopupNothing) : nullptr;
+    if (!popup)
+        return 0;
+    POINT at = m.Point();
+    if (at.x == -1 && at.y == -1) {  // from the keyboard: the view's corner
+        at = POINT{0, 0};
+        ClientToScreen(hwnd_, &at);
+    }
+    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, FrameWindow(), nullptr);
     return 0;
 }
 

@@ -15,7 +15,6 @@ class CVDView : public framework::Routed<CVDView, framework::CScrollView> {
 public:
     static constexpr COLORREF kDefaultKeyColour = RGB(255, 0, 255);
     static constexpr UINT kEditorId = 900;
-    static constexpr UINT kContextMenuId = 132;
 
     CVDView();
     ~CVDView() override;
@@ -47,6 +46,7 @@ protected:
     LRESULT OnWindowPosChanged(const framework::Message& m);
     LRESULT OnUpdateVideo(const framework::Message& m);
     LRESULT OnFindClientPoint(const framework::Message& m);
+    LRESULT OnContextMenu(const framework::Message& m);
 
     void OnFreeze();
     void OnInvert();
@@ -68,6 +68,7 @@ public:
         {WM_DESTROY, &CVDView::OnDestroy},
         {WM_ERASEBKGND, &CVDView::OnEraseBackground},
         {WM_WINDOWPOSCHANGED, &CVDView::OnWindowPosChanged},
+        {WM_CONTEXTMENU, &CVDView::OnContextMenu},
         {&g_msgUpdateVideo, &CVDView::OnUpdateVideo},
         {&g_msgFindClientPt, &CVDView::OnFindClientPoint},
     };
@@ -120,4 +121,9 @@ private:
     bool placing_ = false;
     HWND editor_ = nullptr;
     HMENU contextMenu_ = nullptr;
+
+public:
+    // Popups of the context menu resource.
+    enum ContextPopup { kPopupText = 0, kPopupRegion = 1, kPopupNothing = 2 };
+    HMENU ContextMenu() const { return contextMenu_; }
 };

@@ -239,6 +239,22 @@ TEST_F(ViewTest, PickedKeyColourIsReadFromTheScreenAndKept)
         << "with the key lock set the view sends no video key command";
 }
 
+TEST_F(ViewTest, ContextMenuOffersTheDisplayModes)
+{
+    OpenViewFrame();
+    ASSERT_NE(nullptr, view_->ContextMenu());
+    EXPECT_EQ(3, GetMenuItemCount(view_->ContextMenu()));
+    HMENU nothing = GetSubMenu(view_->ContextMenu(), CVDView::kPopupNothing);
+    ASSERT_NE(nullptr, nothing);
+    for (UINT id : {ID_VIEW_FREEZE, ID_VIEW_FULL_SCREEN, ID_VIEW_INVERT, ID_VIEW_NON_FIT, ID_VIEW_ZOOM_IN,
+                    ID_VIEW_ZOOM_OFF, ID_VIEW_ZOOM_OUT, ID_TEXT_ADD})
+        EXPECT_NE(static_cast<UINT>(-1), GetMenuState(nothing, id, MF_BYCOMMAND)) << id;
+    // Its states come from the same rules as the menu bar's.
+    SendMessageA(frameWnd_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(nothing), 2);
+    EXPECT_TRUE(GetMenuState(nothing, ID_VIEW_ZOOM_OUT, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_FALSE(GetMenuState(nothing, ID_VIEW_ZOOM_IN, MF_BYCOMMAND) & MF_GRAYED);
+}
+
 TEST_F(ViewTest, StatusPanesShowSizePositionAndZoom)
 {
     OpenViewFrame();
