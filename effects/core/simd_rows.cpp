@@ -63,6 +63,47 @@ __attribute__((target("ssse3"), force_align_arg_pointer)) int MirrorSsse3(const 
     return done;
 }
 
+// Loads 16 pixels and returns them in reverse order.
+struct Reversed {
+    __m128i v[3];
+};
+
+__attribute__((target("ssse3"))) inline Reversed Reverse16(const uint8_t* from, const __m128i m[3][3])
+{
+    const __m128i s0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+    const __m128i s1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 16));
+    const __m128i s2 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 32));
+    Reversed r;
+    for (int k = 0; k < 3; ++k)
+        r.v[k] = _mm_or_si128(_mm_or_si128(_mm_shuffle_epi8(s0, m[k][0]), _mm_shuffle_epi8(s1, m[k][1])),
+                              _mm_shuffle_epi8(s2, m[k][2]));
+    return r;
+}
+
+__attribute__((target("ssse3"))) inline void Store48(uint8_t* to, const Reversed& r)
+{
+    for (int k = 0; k < 3; ++k)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 16 * k), r.v[k]);
+}
+
+__attribute__((target("ssse3"), force_align_arg_pointer)) int MirrorSwapSsse3(uint8_t* p, uint8_t* q, int pixels)
+{
+    const MirrorMasks& masks = TheMirrorMasks();
+    __m128i m[3][3];
+    for (int k = 0; k < 3; ++k)
+        for (int s = 0; s < 3; ++s)
+            m[k][s] = _mm_load_si128(reinterpret_cast<const __m128i*>(masks.mask[k][s]));
+    int done = 0;
+    for (; done + 16 <= pixels; done += 16) {
+        uint8_t* front = p + done * 3;
+        uint8_t* back = q + (pixels - 16 - done) * 3;
+        const Reversed from_front = Reverse16(front, m), from_back = Reverse16(back, m);
+        Store48(front, from_back);
+        Store48(back, from_front);
+    }
+    return done;
+}
+
 // Shuffle masks of the composition.  `dwords` spreads four 3-byte pixels
 // (starting at byte 0 or byte 4 of a vector) over four 32-bit lanes, the top
 // byte zero; `spread[k]` gives each byte of output vector k the mask byte of
@@ -194,6 +235,15 @@ int MirrorBlocks3(const uint8_t* source, uint8_t* target, int pixels)
 #ifdef HTFX_HAVE_X86
     if (VectorRowsEnabled())
         return MirrorSsse3(source, target, pixels);
+#endif
+    return 0;
+}
+
+int MirrorSwapBlocks3(uint8_t* p, uint8_t* q, int pixels)
+{
+#ifdef HTFX_HAVE_X86
+    if (VectorRowsEnabled())
+        return MirrorSwapSsse3(p, q, pixels);
 #endif
     return 0;
 }

@@ -16,6 +16,10 @@ void EnableVectorRows(bool enabled);
 // first `done` target pixels are the last `done` source pixels reversed.
 int MirrorBlocks3(const uint8_t* source, uint8_t* target, int pixels);
 
+// Exchanges two rows of 3-byte pixels (not overlapping), each reversed: the
+// first `done` pixels of `p` and the last `done` pixels of `q`.
+int MirrorSwapBlocks3(uint8_t* p, uint8_t* q, int pixels);
+
 // Composes pixels by one exact key per stream; `mode` 0: A's key only,
 // 1: B's key only, 2: both (see the overlay's rules).
 int ComposeExactBlocks(int mode, const uint8_t* a, const uint8_t* b, uint8_t* out, int pixels, const uint8_t* key_a,
