@@ -191,6 +191,14 @@ __attribute__((target("ssse3"))) int ComposeMode(const uint8_t* a, const uint8_t
                 keep[i] = _mm_andnot_si128(la.lane[i], lb.lane[i]);
             keep_a = PackLanes(keep);
         }
+        // Keyed areas come in runs: whole blocks from one stream are stored as they are.
+        const int kept = _mm_movemask_epi8(keep_a);
+        if (kept == 0xFFFF || kept == 0) {
+            const __m128i* from = kept ? va : vb;
+            for (int k = 0; k < 3; ++k)
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 16 * k), from[k]);
+            continue;
+        }
         const __m128i spread[3] = {spread0, spread1, spread2};
         for (int k = 0; k < 3; ++k) {
             const __m128i m = _mm_shuffle_epi8(keep_a, spread[k]);

@@ -312,8 +312,12 @@ std::vector<uint8_t> PaletteRow(int pixels, std::mt19937& random)
     static const uint8_t colours[9][3] = {{255, 0, 255}, {0, 0, 0},   {255, 0, 254}, {254, 0, 255}, {255, 1, 255},
                                           {0, 0, 1},     {1, 0, 0},   {0, 1, 0},     {10, 20, 30}};
     std::vector<uint8_t> row(size_t(pixels) * 3 + 4);
-    for (int x = 0; x < pixels; ++x) {
-        const int c = int(random() % 11);
+    // Runs of one colour, as in keyed areas, from single pixels to whole blocks and more.
+    const int longest = int(random() % 3) == 0 ? 1 : 40;
+    int c = 0;
+    for (int x = 0, run = 0; x < pixels; ++x, --run) {
+        if (run <= 0)
+            run = 1 + int(random() % unsigned(longest)), c = int(random() % 11);
         for (int i = 0; i < 3; ++i)
             row[3 * size_t(x) + i] = c < 9 ? colours[c][i] : uint8_t(random());
     }
