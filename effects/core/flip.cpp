@@ -47,9 +47,11 @@ int FlipInMemory(const uint8_t* source, uint8_t* destination, int width, int row
     const bool horizontal = mask & HTFX_FLIP_HORIZONTAL, vertical = mask & HTFX_FLIP_VERTICAL;
     const size_t pixel_bytes = size_t(width) * 3;
     if (source != destination) {
+        // Destination rows in order: with both flips the source is then read
+        // backwards from its last byte, one steady stream each way.
         for (int y = 0; y < rows; ++y) {
-            const uint8_t* from = source + size_t(y) * row_bytes;
-            uint8_t* to = destination + size_t(vertical ? rows - 1 - y : y) * row_bytes;
+            const uint8_t* from = source + size_t(vertical ? rows - 1 - y : y) * row_bytes;
+            uint8_t* to = destination + size_t(y) * row_bytes;
             if (horizontal) {
                 MirrorPixelsCopy(from, to, width, 3);
                 std::memcpy(to + pixel_bytes, from + pixel_bytes, size_t(row_bytes) - pixel_bytes);
