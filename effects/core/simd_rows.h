@@ -1,7 +1,7 @@
-// Vector versions of the two hottest row loops, used when the processor
-// has SSSE3 (checked at run time).  Each handles whole blocks of 16 pixels
-// and returns how many pixels it did; the caller does the rest pixel by
-// pixel, with the same results.
+// Vector versions of the hottest row loops (mirroring, and composing by one
+// exact key per stream), used when the processor has SSSE3 (checked at run
+// time).  Each handles whole blocks of 16 pixels and returns how many pixels
+// it did; the caller does the rest pixel by pixel, with the same results.
 #pragma once
 #include <cstdint>
 
