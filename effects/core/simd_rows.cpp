@@ -111,8 +111,12 @@ __attribute__((target("ssse3"), force_align_arg_pointer)) int MirrorSwapSsse3(ui
 struct ComposeMasks {
     alignas(16) uint8_t dwords[2][16];
     alignas(16) uint8_t spread[3][16];
+    alignas(16) uint8_t starts[3][16];  // 0xFF at each pixel's first byte
     ComposeMasks()
     {
+        for (int k = 0; k < 3; ++k)
+            for (int j = 0; j < 16; ++j)
+                starts[k][j] = uint8_t((16 * k + j) % 3 == 0 ? 0xFF : 0);
         for (int o = 0; o < 2; ++o)
             for (int j = 0; j < 16; ++j)
                 dwords[o][j] = uint8_t(j % 4 == 3 ? 0x80 : 4 * o + 3 * (j / 4) + j % 4);
@@ -153,6 +157,17 @@ __attribute__((target("ssse3"))) inline PixelLanes KeyLanes(const uint8_t* p, __
     return r;
 }
 
+// Whether any of 16 pixels (three vectors) may be the key: a pixel's first
+// byte equal to the key's.  Keys are colours rare outside keyed areas, so
+// most blocks are settled by this test alone.
+__attribute__((target("ssse3"))) inline bool MayHoldKey(const __m128i v[3], __m128i first, const __m128i starts[3])
+{
+    __m128i any = _mm_setzero_si128();
+    for (int k = 0; k < 3; ++k)
+        any = _mm_or_si128(any, _mm_and_si128(_mm_cmpeq_epi8(v[k], first), starts[k]));
+    return _mm_movemask_epi8(any) != 0;
+}
+
 // One byte per pixel from four vectors of lanes (each lane all ones or zero).
 __attribute__((target("ssse3"))) inline __m128i PackLanes(const __m128i lane[4])
 {
@@ -175,12 +190,21 @@ __attribute__((target("ssse3"))) int ComposeMode(const uint8_t* a, const uint8_t
     const __m128i ka = Mode != 1 ? KeyLane(key_a) : _mm_setzero_si128();
     const __m128i kb = Mode != 0 ? KeyLane(key_b) : _mm_setzero_si128();
     const __m128i ones = _mm_set1_epi8(-1);
+    const __m128i starts[3] = {Load(masks.starts[0]), Load(masks.starts[1]), Load(masks.starts[2])};
+    // The first byte of the key that settles a block alone: without B's key
+    // a block is all B (modes 1 and 2), without A's key all A (mode 0).
+    const __m128i first = _mm_set1_epi8(char(Mode == 0 ? key_a[0] : key_b[0]));
     int done = 0;
     for (; done + 16 <= pixels; done += 16, a += 48, b += 48, out += 48) {
         __m128i va[3], vb[3];
         for (int k = 0; k < 3; ++k) {
             va[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + 16 * k));
             vb[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + 16 * k));
+        }
+        if (!MayHoldKey(Mode == 0 ? va : vb, first, starts)) {
+            for (int k = 0; k < 3; ++k)
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 16 * k), Mode == 0 ? va[k] : vb[k]);
+            continue;
         }
         // Pixels of A kept: A's key absent (mode 0), B's key present (mode 1), or both (mode 2).
         __m128i keep_a;
