@@ -51,6 +51,7 @@ __attribute__((target("ssse3"), force_align_arg_pointer)) int MirrorSsse3(const 
     int done = 0;
     for (; done + 16 <= pixels; done += 16, target += 48) {
         const uint8_t* from = source + (pixels - 16 - done) * 3;
+        _mm_prefetch(reinterpret_cast<const char*>(from) - 256, _MM_HINT_T0);
         const __m128i s0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
         const __m128i s1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 16));
         const __m128i s2 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 32));
