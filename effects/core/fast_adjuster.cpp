@@ -71,7 +71,12 @@ void FastAdjuster::AdjustRow(const uint8_t* source, uint8_t* target, int pixels,
     // Without branches on the pixel's colours: a grey pixel (or one whose
     // saturation drops to 0) has p = q = t = v, which is what the model gives.
     const uint32_t* reciprocal = TheReciprocals().value;
-    for (int i = 0; i < pixels; ++i, source += step, target += step) {
+    int i = 0;
+    if (step == 3 && BlocksEnabled()) {
+        i = AdjustBlocks3(source, target, pixels);
+        source += 3 * i, target += 3 * i;
+    }
+    for (; i < pixels; ++i, source += step, target += step) {
         const int b = source[0], g = source[1], r = source[2];
         const int max = std::max(std::max(r, g), b);
         const int min = std::min(std::min(r, g), b);

@@ -17,6 +17,11 @@ public:
     void AdjustRow(const uint8_t* source, uint8_t* target, int pixels, int step) const;
 
 private:
+    // Whole blocks of four 3-byte pixels with vector instructions; returns
+    // the pixels done (fast_adjuster_vector.cpp).
+    int AdjustBlocks3(const uint8_t* source, uint8_t* target, int pixels) const;
+    static bool BlocksEnabled();
+
     uint8_t value_[256];
     uint8_t saturation_[256];
     // By hue + 1, after the shift: the multiplier of s for the sector's q or

@@ -1,5 +1,6 @@
 #include "flip.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -46,9 +47,11 @@ int FlipInMemory(const uint8_t* source, uint8_t* destination, int width, int row
     const bool horizontal = mask & HTFX_FLIP_HORIZONTAL, vertical = mask & HTFX_FLIP_VERTICAL;
     const size_t pixel_bytes = size_t(width) * 3;
     if (source != destination) {
+        // Destination rows in order: with both flips the source is then read
+        // backwards from its last byte, one steady stream each way.
         for (int y = 0; y < rows; ++y) {
-            const uint8_t* from = source + size_t(y) * row_bytes;
-            uint8_t* to = destination + size_t(vertical ? rows - 1 - y : y) * row_bytes;
+            const uint8_t* from = source + size_t(vertical ? rows - 1 - y : y) * row_bytes;
+            uint8_t* to = destination + size_t(y) * row_bytes;
             if (horizontal) {
                 MirrorPixelsCopy(from, to, width, 3);
                 std::memcpy(to + pixel_bytes, from + pixel_bytes, size_t(row_bytes) - pixel_bytes);
@@ -58,21 +61,18 @@ int FlipInMemory(const uint8_t* source, uint8_t* destination, int width, int row
         }
         return HTFX_OK;
     }
-    Block held;
-    if (vertical && !held.Allocate(size_t(row_bytes) + 50))
-        return HTFX_NO_MEMORY;
+    // In place: mirrored rows are exchanged pairwise, each pixel moved once.
     for (int y = 0; y < (vertical ? (rows + 1) / 2 : rows); ++y) {
         uint8_t* top = destination + size_t(y) * row_bytes;
         uint8_t* bottom = destination + size_t(rows - 1 - y) * row_bytes;
-        if (horizontal) {
-            MirrorPixelsInPlace(top, width, 3);
-            if (vertical && bottom != top)
-                MirrorPixelsInPlace(bottom, width, 3);
-        }
-        if (vertical && bottom != top) {
-            std::memcpy(held.data(), top, size_t(row_bytes));
-            std::memcpy(top, bottom, size_t(row_bytes));
-            std::memcpy(bottom, held.data(), size_t(row_bytes));
+        if (!vertical || bottom == top) {
+            if (horizontal)
+                MirrorPixelsInPlace(top, width, 3);
+        } else if (!horizontal) {
+            std::swap_ranges(top, top + row_bytes, bottom);
+        } else {
+            MirrorSwapPixels3(top, bottom, width);
+            std::swap_ranges(top + pixel_bytes, top + row_bytes, bottom + pixel_bytes);
         }
     }
     return HTFX_OK;
@@ -147,9 +147,6 @@ int FlipBitmap(const HtfxFlipRequest& r)
     auto* destination = static_cast<uint8_t*>(r.destination.value.address);
     DibLayout l;
     ReadDibLayout(source, &l);
-    Block held;
-    if ((r.mask & HTFX_FLIP_VERTICAL) && !held.Allocate(l.row_bytes + 50))
-        return HTFX_NO_MEMORY;
     if (source != destination)
         std::memmove(destination, source, l.total_bytes);
     uint8_t* pixels = destination + l.pixel_offset;
@@ -166,9 +163,7 @@ int FlipBitmap(const HtfxFlipRequest& r)
         for (int y = 0; y < l.rows / 2; ++y) {
             uint8_t* top = pixels + size_t(y) * l.row_bytes;
             uint8_t* bottom = pixels + size_t(l.rows - 1 - y) * l.row_bytes;
-            std::memcpy(held.data(), top, l.row_bytes);
-            std::memcpy(top, bottom, l.row_bytes);
-            std::memcpy(bottom, held.data(), l.row_bytes);
+            std::swap_ranges(top, top + l.row_bytes, bottom);
         }
     }
     return HTFX_OK;

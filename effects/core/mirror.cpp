@@ -76,6 +76,18 @@ void MirrorCopy3(const uint8_t* source, uint8_t* target, int pixels)
 
 }  // namespace
 
+void MirrorSwapPixels3(uint8_t* p, uint8_t* q, int pixels)
+{
+    for (int i = MirrorSwapBlocks3(p, q, pixels); i < pixels; ++i) {
+        uint8_t* left = p + size_t(i) * 3;
+        uint8_t* right = q + size_t(pixels - 1 - i) * 3;
+        uint8_t held[3];
+        std::memcpy(held, left, 3);
+        std::memcpy(left, right, 3);
+        std::memcpy(right, held, 3);
+    }
+}
+
 void MirrorPixelsCopy(const uint8_t* source, uint8_t* target, int pixels, int bytes_per_pixel)
 {
     switch (bytes_per_pixel) {
@@ -91,7 +103,7 @@ void MirrorPixelsInPlace(uint8_t* row, int pixels, int bytes_per_pixel)
     switch (bytes_per_pixel) {
     case 1: std::reverse(row, row + pixels); break;
     case 2: MirrorInPlace<2>(row, pixels); break;
-    case 3: MirrorInPlace<3>(row, pixels); break;
+    case 3: MirrorSwapPixels3(row, row + size_t(pixels - pixels / 2) * 3, pixels / 2); break;
     default: MirrorInPlace<4>(row, pixels); break;
     }
 }

@@ -2,11 +2,14 @@
 // table-driven adjustment gives the plain per-pixel results bit for bit.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <vector>
 
 #include "color_model.h"
 #include "fast_adjuster.h"
 #include "mul_div.h"
+#include "simd_rows.h"
 
 namespace htfx {
 namespace {
@@ -112,18 +115,30 @@ TEST(FastAdjuster, ReciprocalDivisionIsExact)
             ASSERT_EQ(n / d, DivideSmall(n, d)) << n << " / " << d;
 }
 
+// Colours first, first + stride, ... through the adjuster in rows of
+// varying length (whole vector blocks and the pixels after them), each
+// pixel against the plain rule.
 void ExpectSameAsPlainRule(const Amounts& amounts, uint32_t first, uint32_t count, uint32_t stride)
 {
     const FastAdjuster fast(amounts);
-    for (uint32_t i = 0; i < count; ++i) {
-        const uint32_t colour = (first + i * stride) & 0xFFFFFF;
-        uint8_t pixel[3] = {uint8_t(colour), uint8_t(colour >> 8), uint8_t(colour >> 16)};
-        uint8_t b = pixel[0], g = pixel[1], r = pixel[2];
-        AdjustCombinedPixel(amounts, b, g, r);
-        fast.AdjustRow(pixel, pixel, 1, 3);
-        ASSERT_TRUE(pixel[0] == b && pixel[1] == g && pixel[2] == r)
-            << "colour " << std::hex << colour << std::dec << " amounts " << amounts.value[0] << ' '
-            << amounts.value[3] << ' ' << amounts.value[4] << ' ' << amounts.value[5] << ' ' << amounts.value[6];
+    std::vector<uint8_t> row;
+    for (uint32_t start = 0, length = 1; start < count; start += length, length = length % 1031 + 7) {
+        const uint32_t pixels = std::min(length, count - start);
+        row.resize(size_t(pixels) * 3);
+        for (uint32_t i = 0; i < pixels; ++i) {
+            const uint32_t colour = (first + (start + i) * stride) & 0xFFFFFF;
+            row[3 * i] = uint8_t(colour), row[3 * i + 1] = uint8_t(colour >> 8), row[3 * i + 2] = uint8_t(colour >> 16);
+        }
+        const std::vector<uint8_t> original = row;
+        fast.AdjustRow(row.data(), row.data(), int(pixels), 3);
+        for (uint32_t i = 0; i < pixels; ++i) {
+            uint8_t b = original[3 * i], g = original[3 * i + 1], r = original[3 * i + 2];
+            AdjustCombinedPixel(amounts, b, g, r);
+            ASSERT_TRUE(row[3 * i] == b && row[3 * i + 1] == g && row[3 * i + 2] == r)
+                << "colour " << std::hex << (first + (start + i) * stride) % 0x1000000 << std::dec << " amounts "
+                << amounts.value[0] << ' ' << amounts.value[3] << ' ' << amounts.value[4] << ' ' << amounts.value[5]
+                << ' ' << amounts.value[6];
+        }
     }
 }
 
@@ -141,8 +156,11 @@ TEST(FastAdjuster, RandomAmountsAndColoursMatchThePlainRule)
         Amounts amounts;
         for (int& a : amounts.value)
             a = amount(random);
+        // With and without the vector blocks.
+        EnableVectorRows(set % 2 == 0);
         ExpectSameAsPlainRule(amounts, random(), 5000, 2654435761u);
     }
+    EnableVectorRows(true);
     // The amounts the preview can reach on OK: base + MulDiv(base, p, 99) + p.
     ExpectSameAsPlainRule(Amounts{{297, -297, 150, 297, -297, 297, -200}}, 1, 200000, 83);
     ExpectSameAsPlainRule(Amounts{{0, 0, 0, -297, 297, -150, 297}}, 5, 200000, 83);

@@ -78,15 +78,31 @@ TEST(FlipRaw, BothEqualsHorizontalThenVertical)
 TEST(FlipRaw, InPlaceEqualsCopyForOddAndEvenRows)
 {
     FakeServices services;
-    for (int rows : {1, 4, 5}) {
-        for (int mask : {1, 2, 3}) {
-            auto picture = RandomRaw(9, rows, uint32_t(rows * 10 + mask));
-            std::vector<uint8_t> copy(picture.size());
-            auto r = FlipOf(picture.data(), copy.data(), 9, rows, mask);
-            ASSERT_EQ(HTFX_OK, htfx_Flip(&r));
-            r = FlipOf(picture.data(), picture.data(), 9, rows, mask);
-            ASSERT_EQ(HTFX_OK, htfx_Flip(&r));
-            EXPECT_EQ(copy, picture) << rows << ' ' << mask;
+    // Widths below, at and beyond the 16-pixel vector blocks of a row and of half a row.
+    for (int width : {9, 16, 33, 70}) {
+        for (int rows : {1, 4, 5}) {
+            for (int mask : {0, 1, 2, 3}) {
+                for (bool vector : {true, false}) {
+                    htfx::EnableVectorRows(vector);
+                    auto picture = RandomRaw(width, rows, uint32_t(width * 100 + rows * 10 + mask));
+                    std::vector<uint8_t> copy(picture.size());
+                    auto r = FlipOf(picture.data(), copy.data(), width, rows, mask);
+                    ASSERT_EQ(HTFX_OK, htfx_Flip(&r));
+                    const auto original = picture;
+                    r = FlipOf(picture.data(), picture.data(), width, rows, mask);
+                    ASSERT_EQ(HTFX_OK, htfx_Flip(&r));
+                    EXPECT_EQ(copy, picture) << width << ' ' << rows << ' ' << mask;
+                    // Pixels as the plain flip puts them; padding moves with its row.
+                    auto expected = Flipped(original, width, rows, mask);
+                    const int row_bytes = RawBytes(width);
+                    for (int y = 0; y < rows; ++y)
+                        for (int i = width * 3; i < row_bytes; ++i)
+                            expected[size_t(y) * row_bytes + i] =
+                                original[size_t((mask & 2) ? rows - 1 - y : y) * row_bytes + i];
+                    EXPECT_EQ(expected, picture) << width << ' ' << rows << ' ' << mask;
+                }
+                htfx::EnableVectorRows(true);
+            }
         }
     }
 }
@@ -270,6 +286,21 @@ TEST(Mirror, VectorAndWordPathsGiveThePixelByPixelResult)
             std::vector<uint8_t> out(row.size(), 0);
             htfx::MirrorPixelsCopy(row.data(), out.data(), pixels, 3);
             EXPECT_EQ(expected, out) << pixels << (vector ? " vector" : " words");
+            // In place, and two rows exchanged mirrored.
+            std::vector<uint8_t> in_place = row;
+            htfx::MirrorPixelsInPlace(in_place.data(), pixels, 3);
+            EXPECT_EQ(0, std::memcmp(expected.data(), in_place.data(), size_t(pixels) * 3)) << pixels;
+            std::vector<uint8_t> other(row.size());
+            for (auto& byte : other)
+                byte = uint8_t(random());
+            std::vector<uint8_t> p = row, q = other;
+            htfx::MirrorSwapPixels3(p.data(), q.data(), pixels);
+            std::vector<uint8_t> other_mirrored(other.size(), 0);
+            htfx::EnableVectorRows(false);
+            htfx::MirrorPixelsCopy(other.data(), other_mirrored.data(), pixels, 3);
+            htfx::EnableVectorRows(vector);
+            EXPECT_EQ(0, std::memcmp(other_mirrored.data(), p.data(), size_t(pixels) * 3)) << pixels;
+            EXPECT_EQ(0, std::memcmp(expected.data(), q.data(), size_t(pixels) * 3)) << pixels;
         }
         htfx::EnableVectorRows(true);
     }

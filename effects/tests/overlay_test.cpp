@@ -308,12 +308,18 @@ namespace {
 // Rows over a small palette, so that keys match often and in runs.
 std::vector<uint8_t> PaletteRow(int pixels, std::mt19937& random)
 {
-    static const uint8_t colours[4][3] = {{255, 0, 255}, {0, 0, 0}, {255, 0, 254}, {10, 20, 30}};
+    // The keys, colours one byte away from them in each place, and others.
+    static const uint8_t colours[9][3] = {{255, 0, 255}, {0, 0, 0},   {255, 0, 254}, {254, 0, 255}, {255, 1, 255},
+                                          {0, 0, 1},     {1, 0, 0},   {0, 1, 0},     {10, 20, 30}};
     std::vector<uint8_t> row(size_t(pixels) * 3 + 4);
-    for (int x = 0; x < pixels; ++x) {
-        const int c = int(random() % 5);
+    // Runs of one colour, as in keyed areas, from single pixels to whole blocks and more.
+    const int longest = int(random() % 3) == 0 ? 1 : 40;
+    int c = 0;
+    for (int x = 0, run = 0; x < pixels; ++x, --run) {
+        if (run <= 0)
+            run = 1 + int(random() % unsigned(longest)), c = int(random() % 11);
         for (int i = 0; i < 3; ++i)
-            row[3 * size_t(x) + i] = c < 4 ? colours[c][i] : uint8_t(random());
+            row[3 * size_t(x) + i] = c < 9 ? colours[c][i] : uint8_t(random());
     }
     return row;
 }
@@ -323,7 +329,7 @@ TEST(Overlay, VectorCompositionGivesThePixelByPixelResult)
     FakeServices services;
     std::mt19937 random(99);
     uint8_t a_key[3] = {255, 0, 255}, b_key[3] = {0, 0, 0};
-    for (int width = 1; width <= 130; width += 3) {
+    for (int width = 1; width <= 130; ++width) {
         for (int keys = 1; keys <= 3; ++keys) {
             auto a = PaletteRow(width * 2, random), b = PaletteRow(width * 2, random);
             std::vector<uint8_t> vector_out(a.size(), 0), plain_out(a.size(), 0);
