@@ -143,6 +143,13 @@ void CVDView::OnScrolled()
     UpdateStatus();
 }
 
+// The picture itself is the card's: painting only keeps the panes current
+// (the selection and the text objects are drawn here once they exist).
+void CVDView::OnDraw(HDC)
+{
+    UpdateStatus();
+}
+
 LRESULT CVDView::OnEraseBackground(const Message& m)
 {
     RECT area{};

@@ -39,6 +39,7 @@ public:
 protected:
     void OnInitialUpdate() override;
     void OnScrolled() override;
+    void OnDraw(HDC dc) override;
 
     LRESULT OnCreate(const framework::Message& m);
     LRESULT OnDestroy(const framework::Message& m);
