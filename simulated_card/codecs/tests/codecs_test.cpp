@@ -13,19 +13,11 @@ namespace kx::codecs {
 namespace {
 
 using test::blockPicture;
+using test::encoded;
 using test::gradientPicture;
 using test::grayOfPicture;
 using test::maxDifference;
 using test::meanDifference;
-
-std::vector<std::uint8_t> encoded(const Picture& p, const char* words) {
-  SaveOptions o;
-  EXPECT_TRUE(parseTypeWords(words, o)) << words;
-  std::vector<std::uint8_t> bytes;
-  Status s = encodePicture(p, o, bytes);
-  EXPECT_TRUE(s) << words << ": " << s.error;
-  return bytes;
-}
 
 Picture decoded(const std::vector<std::uint8_t>& bytes, const char* what) {
   Picture p;

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <cstdlib>
+#include <vector>
+
+#include <gtest/gtest.h>
 
 #include "picture_codecs.h"
 
@@ -57,6 +60,16 @@ inline double meanDifference(const Picture& a, const Picture& b) {
   double sum = 0;
   for (std::size_t i = 0; i < a.bgr.size(); ++i) sum += std::abs(int(a.bgr[i]) - int(b.bgr[i]));
   return sum / double(a.bgr.size());
+}
+
+// The picture encoded as the type words say; a failure fails the test.
+inline std::vector<std::uint8_t> encoded(const Picture& p, const char* words) {
+  SaveOptions o;
+  EXPECT_TRUE(parseTypeWords(words, o)) << words;
+  std::vector<std::uint8_t> bytes;
+  Status s = encodePicture(p, o, bytes);
+  EXPECT_TRUE(s) << words << ": " << s.error;
+  return bytes;
 }
 
 }  // namespace kx::codecs::test

@@ -14,6 +14,7 @@
 namespace kx::codecs {
 namespace {
 
+using test::encoded;
 using test::gradientPicture;
 using test::grayOfPicture;
 using test::meanDifference;
@@ -29,15 +30,6 @@ Picture photoLikePicture(int w, int h) {
       px[0] = std::uint8_t(128 + 100 * ((x / 40 + y / 40) % 2 ? 1 : -1) * (x % 40) / 40);
     }
   return p;
-}
-
-std::vector<std::uint8_t> encoded(const Picture& p, const char* words) {
-  SaveOptions o;
-  EXPECT_TRUE(parseTypeWords(words, o)) << words;
-  std::vector<std::uint8_t> bytes;
-  Status s = encodePicture(p, o, bytes);
-  EXPECT_TRUE(s) << words << ": " << s.error;
-  return bytes;
 }
 
 TEST(Jpeg, ColourAndGreyRoundTripThroughThePlatformCodec) {
