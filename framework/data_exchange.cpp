@@ -1,4 +1,5 @@
 #include "data_exchange.h"
+#include "framework_ids.h"
 #include "strings.h"
 #include <cerrno>
 #include <cstdio>
@@ -52,7 +53,7 @@ void CDataExchange::Integer(int id, int& value, int low, int high)
         ++end;
     if (end == text || (end && *end) || errno == ERANGE || parsed < low || parsed > high) {
         char message[256];
-        std::snprintf(message, sizeof message, LoadText(kIntegerRangeString).c_str(), low, high);
+        std::snprintf(message, sizeof message, LoadText(IDS_INTEGER_RANGE).c_str(), low, high);
         Fail(id, message);
         return;
     }

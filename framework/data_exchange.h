@@ -7,10 +7,6 @@
 
 namespace framework {
 
-// String entry of the range message ("%d" and "%d" for the limits), which
-// every program that uses the framework's dialogs carries.
-constexpr UINT kIntegerRangeString = 61713;
-
 class CDataExchange {
 public:
     CDataExchange(HWND dialog, bool saving) : dialog_(dialog), saving_(saving) {}

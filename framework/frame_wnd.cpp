@@ -107,30 +107,33 @@ LRESULT CFrameWnd::OnCreate(const Message& m)
     return OnCreateClient(context) ? 0 : -1;
 }
 
+std::array<CCmdTarget*, 4> CFrameWnd::RouteTargets()
+{
+    return {this, view_, ActiveDocument(), CWinApp::Current()};
+}
+
 bool CFrameWnd::RouteCommand(UINT id, UINT code)
 {
-    if (HandleCommand(id, code))
-        return true;
-    if (view_ && view_->HandleCommand(id, code))
-        return true;
-    if (CDocument* doc = ActiveDocument(); doc && doc->HandleCommand(id, code))
-        return true;
-    CWinApp* app = CWinApp::Current();
-    return app && app->HandleCommand(id, code);
+    for (CCmdTarget* target : RouteTargets())
+        if (target && target->HandleCommand(id, code))
+            return true;
+    return false;
 }
 
 void CFrameWnd::RouteUpdate(CCmdUI& ui)
 {
-    CDocument* doc = ActiveDocument();
-    CWinApp* app = CWinApp::Current();
-    if (HandleUpdate(ui) || (view_ && view_->HandleUpdate(ui)) || (doc && doc->HandleUpdate(ui)) ||
-        (app && app->HandleUpdate(ui))) {
-        if (ui.EnableWasSet())
-            return;
+    const auto targets = RouteTargets();
+    for (CCmdTarget* target : targets) {
+        if (target && target->HandleUpdate(ui)) {
+            if (ui.EnableWasSet())
+                return;
+            break;
+        }
     }
     // Nobody said: a command is enabled exactly when someone handles it.
-    bool handled = HasCommand(ui.Id()) || (view_ && view_->HasCommand(ui.Id())) ||
-                   (doc && doc->HasCommand(ui.Id())) || (app && app->HasCommand(ui.Id()));
+    bool handled = false;
+    for (CCmdTarget* target : targets)
+        handled = handled || (target && target->HasCommand(ui.Id()));
     ui.Enable(handled);
 }
 
@@ -201,7 +204,7 @@ void CFrameWnd::ShowPrompt(UINT id)
     if (id != 0 && TryLoadText(id, prompt))
         SetMessageText(PromptPart(prompt, 0).c_str());
     else
-        SetMessageText(kIdleMessageString);
+        SetMessageText(IDS_IDLE_MESSAGE);
 }
 
 bool CFrameWnd::PreTranslateMessage(MSG& msg)

@@ -4,20 +4,17 @@
 // states are pushed to menus and tool bar buttons.
 #pragma once
 #include "doc_template.h"
+#include "framework_ids.h"
 #include "message_table.h"
 #include "status_bar.h"
 #include "tool_bar.h"
 #include "wnd.h"
+#include <array>
 
 namespace framework {
 
 class CDocument;
 class CView;
-
-// Commands every frame knows.
-constexpr UINT kIdAppExit = 57665;
-constexpr UINT kIdViewToolBar = 59392;
-constexpr UINT kIdViewStatusBar = 59393;
 
 class CFrameWnd : public Routed<CFrameWnd, CWnd> {
 public:
@@ -33,7 +30,8 @@ public:
     CToolBar* ToolBar() const { return toolBar_; }
     CStatusBar* StatusBar() const { return statusBar_; }
 
-    // The frame's one routing routine for commands and their states.
+    // The frame's one routing routine for commands and their states: the
+    // targets of RouteTargets, in order.
     bool RouteCommand(UINT id, UINT code);
     void RouteUpdate(CCmdUI& ui);
 
@@ -78,7 +76,7 @@ protected:
     void OnUpdateViewToolBar(CCmdUI& ui);
     void OnUpdateViewStatusBar(CCmdUI& ui);
 
-public:
+    friend struct TableAccess;
     static constexpr MessageEntry<CFrameWnd> kMessages[] = {
         {WM_CREATE, &CFrameWnd::OnCreate},
         {WM_SIZE, &CFrameWnd::OnSize},
@@ -90,13 +88,13 @@ public:
         {WM_NOTIFY, &CFrameWnd::OnNotify},
     };
     static constexpr CommandEntry<CFrameWnd> kCommands[] = {
-        {kIdAppExit, &CFrameWnd::OnAppExit},
-        {kIdViewToolBar, &CFrameWnd::OnViewToolBar},
-        {kIdViewStatusBar, &CFrameWnd::OnViewStatusBar},
+        {ID_APP_EXIT, &CFrameWnd::OnAppExit},
+        {ID_VIEW_TOOLBAR, &CFrameWnd::OnViewToolBar},
+        {ID_VIEW_STATUS_BAR, &CFrameWnd::OnViewStatusBar},
     };
     static constexpr UpdateEntry<CFrameWnd> kUpdates[] = {
-        {kIdViewToolBar, &CFrameWnd::OnUpdateViewToolBar},
-        {kIdViewStatusBar, &CFrameWnd::OnUpdateViewStatusBar},
+        {ID_VIEW_TOOLBAR, &CFrameWnd::OnUpdateViewToolBar},
+        {ID_VIEW_STATUS_BAR, &CFrameWnd::OnUpdateViewStatusBar},
     };
 
 protected:
@@ -105,6 +103,8 @@ protected:
     DWORD dockSides_ = 0;
 
 private:
+    // Where commands go, in order: frame, view, document, application (any may be missing).
+    std::array<CCmdTarget*, 4> RouteTargets();
     void ShowPrompt(UINT id);
 
     CView* view_ = nullptr;

@@ -27,7 +27,7 @@ protected:
 
     LRESULT OnNotify(const Message& m);
 
-public:
+    friend struct TableAccess;
     static constexpr MessageEntry<CPropertyPage> kMessages[] = {
         {WM_NOTIFY, &CPropertyPage::OnNotify},
     };

@@ -23,7 +23,7 @@ protected:
     LRESULT OnVScroll(const Message& m);
     LRESULT OnSize(const Message& m);
 
-public:
+    friend struct TableAccess;
     static constexpr MessageEntry<CScrollView> kMessages[] = {
         {WM_HSCROLL, &CScrollView::OnHScroll},
         {WM_VSCROLL, &CScrollView::OnVScroll},

@@ -38,7 +38,7 @@ protected:
     LRESULT OnCaptureChanged(const Message& m);
     LRESULT OnEraseBackground(const Message& m);
 
-public:
+    friend struct TableAccess;
     static constexpr MessageEntry<CToolBar> kMessages[] = {
         {WM_LBUTTONDOWN, &CToolBar::OnLButtonDown},
         {WM_MOUSEMOVE, &CToolBar::OnMouseMove},

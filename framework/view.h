@@ -34,7 +34,7 @@ protected:
     LRESULT OnMouseActivate(const Message& m);
     LRESULT OnDestroy(const Message& m);
 
-public:
+    friend struct TableAccess;
     static constexpr MessageEntry<CView> kMessages[] = {
         {WM_PAINT, &CView::OnPaint},
         {WM_MOUSEACTIVATE, &CView::OnMouseActivate},

@@ -1,12 +1,16 @@
 #include "win_app.h"
 #include "doc_template.h"
 #include "frame_wnd.h"
+#include "framework_ids.h"
 #include "strings.h"
 #include <commctrl.h>
 
 namespace framework {
 namespace {
 CWinApp* current = nullptr;
+
+// The system's caret blink timer, a message windows.h does not name.
+constexpr UINT kCaretBlinkTimerMessage = 0x0118;
 
 // Messages after which the command states may have changed.
 bool MayChangeState(const MSG& msg)
@@ -16,7 +20,7 @@ bool MayChangeState(const MSG& msg)
     case WM_TIMER:
     case WM_MOUSEMOVE:
     case WM_NCMOUSEMOVE:
-    case 0x0118:  // the system's caret blink timer
+    case kCaretBlinkTimerMessage:
         return false;
     default:
         return true;
@@ -48,7 +52,7 @@ void CWinApp::Initialize(HINSTANCE instance, int showCmd)
 {
     instance_ = instance;
     showCmd_ = showCmd;
-    title_ = LoadText(kAppTitleString, instance);
+    title_ = LoadText(IDS_APP_TITLE, instance);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 }

@@ -12,11 +12,6 @@ namespace framework {
 class CFrameWnd;
 class CSingleDocTemplate;
 
-// String entry of the application's title (also the settings store's
-// application key) and of the status line's idle text.
-constexpr UINT kAppTitleString = 57344;
-constexpr UINT kIdleMessageString = 57345;
-
 class CWinApp : public CCmdTarget {
 public:
     CWinApp();

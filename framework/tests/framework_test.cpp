@@ -187,6 +187,52 @@ TEST_F(RoutingTest, AcceleratorsRunEnabledCommandsOnly)
     EXPECT_EQ((std::vector<std::string>{"view"}), ran);
 }
 
+// A target with range entries and its tables kept protected, as the
+// programs' classes keep theirs.
+class RangeTarget : public framework::Routed<RangeTarget, framework::CCmdTarget> {
+public:
+    std::vector<UINT> commands, updated;
+
+protected:
+    void OnRange(UINT id) { commands.push_back(id); }
+    void OnSingle() { commands.push_back(0); }
+    void OnUpdateRange(CCmdUI& ui) { updated.push_back(ui.Id()); ui.Enable(ui.Id() != 102); }
+
+    friend struct framework::TableAccess;
+    static constexpr CommandEntry<RangeTarget> kCommands[] = {
+        {framework::IdRange{100, 102}, &RangeTarget::OnRange},
+        {103, &RangeTarget::OnSingle},
+        {framework::IdRange{110, 110}, &RangeTarget::OnRange},
+    };
+    static constexpr UpdateEntry<RangeTarget> kUpdates[] = {
+        {framework::IdRange{100, 102}, &RangeTarget::OnUpdateRange},
+    };
+};
+
+TEST(TableTest, RangeEntriesPassTheIdAndCoverBothEnds)
+{
+    RangeTarget target;
+    for (UINT id : {99u, 100u, 101u, 102u, 103u, 104u, 110u, 111u})
+        target.HandleCommand(id, 0);
+    EXPECT_EQ((std::vector<UINT>{100, 101, 102, 0, 110}), target.commands);
+    // An accelerator (code 1) runs the range; a control notification does not.
+    EXPECT_TRUE(target.HandleCommand(101, 1));
+    EXPECT_FALSE(target.HandleCommand(101, EN_CHANGE));
+    EXPECT_TRUE(target.HasCommand(102));
+    EXPECT_FALSE(target.HasCommand(109));
+
+    for (UINT id : {99u, 100u, 102u, 103u}) {
+        CCmdUI ui = CCmdUI::Probe(id);
+        bool handled = target.HandleUpdate(ui);
+        EXPECT_EQ(id >= 100 && id <= 102, handled) << id;
+        EXPECT_EQ(handled, ui.EnableWasSet()) << id;
+        if (handled) {
+            EXPECT_EQ(id != 102, ui.Enabled()) << id;
+        }
+    }
+    EXPECT_EQ((std::vector<UINT>{100, 102}), target.updated);
+}
+
 TEST_F(RoutingTest, RegisteredMessagesDispatchThroughTheTable)
 {
     EXPECT_EQ(42, SendMessageA(view_->Handle(), registeredPing, 3, 0));

@@ -1,5 +1,6 @@
 // String-table entries naming the settings store's key, sections and values.
 #pragma once
+#include "framework_ids.h"
 
 enum SettingsName : unsigned {
     kSetRegistryKey = 310,  // two-level path below "Software"
@@ -34,4 +35,4 @@ enum SettingsName : unsigned {
 };
 
 // The application title (the key below the company's).
-constexpr unsigned kAppTitleEntry = 57344;
+constexpr unsigned kAppTitleEntry = IDS_APP_TITLE;

@@ -1,45 +1,26 @@
 #include "settings_store.h"
 
 #include "number_text.h"
+#include "strings.h"
 
 #include <cstring>
-#include <utility>
 #include <vector>
 
 namespace {
 
-// Keys are closed on every path out of an operation.
-class CRegKey {
-public:
-    explicit CRegKey(HKEY key = nullptr) : key_(key) {}
-    ~CRegKey()
-    {
-        if (key_)
-            RegCloseKey(key_);
-    }
-    CRegKey(const CRegKey&) = delete;
-    CRegKey& operator=(const CRegKey&) = delete;
-    HKEY get() const { return key_; }
-    HKEY* out() { return &key_; }
-    HKEY release() { return std::exchange(key_, nullptr); }
-
-private:
-    HKEY key_;
-};
+using framework::RegKey;
 
 constexpr REGSAM kAccess = KEY_READ | KEY_CREATE_SUB_KEY | KEY_SET_VALUE;
 
-bool CreateBelow(HKEY parent, const std::string& name, CRegKey& key)
+// Opens or creates the key `name` below `parent`; null when that fails.
+RegKey CreateBelow(HKEY parent, const std::string& name)
 {
-    return !name.empty() && RegCreateKeyExA(parent, name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, kAccess,
-                                            nullptr, key.out(), nullptr) == ERROR_SUCCESS;
-}
-
-std::string LoadText(HINSTANCE strings, UINT entry)
-{
-    char text[256] = {};
-    LoadStringA(strings, entry, text, sizeof text);
-    return text;
+    HKEY key = nullptr;
+    if (!parent || name.empty() ||
+        RegCreateKeyExA(parent, name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, kAccess, nullptr, &key, nullptr) !=
+            ERROR_SUCCESS)
+        return RegKey();
+    return RegKey(key);
 }
 
 }  // namespace
@@ -50,34 +31,35 @@ CSettingsStore::CSettingsStore(std::string company, std::string application)
 }
 
 CSettingsStore::CSettingsStore(HINSTANCE strings, UINT companyEntry, UINT applicationEntry)
-    : strings_(strings), company_(LoadText(strings, companyEntry)), application_(LoadText(strings, applicationEntry))
+    : strings_(strings),
+      company_(framework::LoadText(companyEntry, strings)),
+      application_(framework::LoadText(applicationEntry, strings))
 {
 }
 
 std::string CSettingsStore::Name(UINT entry) const
 {
-    return LoadText(strings_, entry);
+    return framework::LoadText(entry, strings_);
 }
 
 // Opens "Software", then opens or creates the company, application and
-// section keys below it; returns the section key (the caller closes it) or
-// null.
-HKEY CSettingsStore::OpenSection(const char* section) const
+// section keys below it; returns the section key or null.
+RegKey CSettingsStore::OpenSection(const char* section) const
 {
-    CRegKey software, company, application, sectionKey;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, kAccess, software.out()) != ERROR_SUCCESS)
-        return nullptr;
-    if (!CreateBelow(software.get(), company_, company) || !CreateBelow(company.get(), application_, application) ||
-        !CreateBelow(application.get(), section ? section : "", sectionKey))
-        return nullptr;
-    return sectionKey.release();
+    HKEY software = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, kAccess, &software) != ERROR_SUCCESS)
+        return RegKey();
+    RegKey softwareKey(software);
+    RegKey company = CreateBelow(softwareKey.get(), company_);
+    RegKey application = CreateBelow(company.get(), application_);
+    return CreateBelow(application.get(), section ? section : "");
 }
 
 DWORD CSettingsStore::ReadNumber(const char* section, const char* value, DWORD fallback) const
 {
     if (!value || !*value)
         return fallback;
-    CRegKey key(OpenSection(section));
+    RegKey key = OpenSection(section);
     if (!key.get())
         return fallback;
     DWORD type = 0, number = 0, size = sizeof number;
@@ -91,7 +73,7 @@ std::string CSettingsStore::ReadText(const char* section, const char* value, con
 {
     if (!value || !*value)
         return fallback;
-    CRegKey key(OpenSection(section));
+    RegKey key = OpenSection(section);
     if (!key.get())
         return fallback;
     // The value may change size between the two calls; a few tries settle it.
@@ -116,7 +98,7 @@ bool CSettingsStore::WriteNumber(const char* section, const char* value, DWORD n
 {
     if (!value || !*value)
         return false;
-    CRegKey key(OpenSection(section));
+    RegKey key = OpenSection(section);
     return key.get() && RegSetValueExA(key.get(), value, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
                                        sizeof number) == ERROR_SUCCESS;
 }
@@ -125,7 +107,7 @@ bool CSettingsStore::WriteText(const char* section, const char* value, const cha
 {
     if (!value || !*value)
         return false;
-    CRegKey key(OpenSection(section));
+    RegKey key = OpenSection(section);
     if (!key.get())
         return false;
     if (!text)

@@ -6,6 +6,8 @@
 // makes reads return their defaults and writes do nothing.
 #pragma once
 
+#include "handles.h"
+
 #include <windows.h>
 
 #include <string>
@@ -43,7 +45,7 @@ public:
     const std::string& application() const { return application_; }
 
 private:
-    HKEY OpenSection(const char* section) const;
+    framework::RegKey OpenSection(const char* section) const;
     std::string Name(UINT entry) const;
 
     HINSTANCE strings_ = nullptr;

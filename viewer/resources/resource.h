@@ -1,11 +1,16 @@
 // Resource ids of the viewer: menu, accelerators, icon, bitmaps, strings
 // and commands.  Included by the resource script and by the code.
 #pragma once
+// The framework's own: the title and idle prompt, exit, about, the bar toggles.
+#include "framework_ids.h"
 
 // Menu, accelerators, icon and title of the single-document template.
 #define IDR_MAINFRAME 128
 #define IDB_TOOLBAR 140
 #define IDR_VIEW_CONTEXT 132
+
+// The view's in-place editor of text annotations (a child control).
+#define IDC_TEXT_EDITOR 900
 
 // Status bar pane samples and texts.
 #define IDS_PANE_SIZE_SAMPLE 300
@@ -13,6 +18,9 @@
 #define IDS_PANE_ZOOM_SAMPLE 302
 #define IDS_PANE_STROBING 304
 #define IDS_PANE_ROTATING 305
+#define IDS_PANE_SIZE_FORMAT 306      // "%d x %d"
+#define IDS_PANE_POSITION_FORMAT 307  // "%d, %d"
+#define IDS_PANE_ZOOM_FORMAT 308      // "x%d"
 
 // Messages.
 #define IDS_DISPLAY_SETTING_ERROR 343
@@ -26,14 +34,10 @@
 #define ID_FILE_PRINT_SETUP 57606
 #define ID_FILE_PRINT 57607
 #define ID_FILE_PRINT_PREVIEW 57609
-#define ID_APP_EXIT 57665
-#define ID_APP_ABOUT 57664
 #define ID_EDIT_CLEAR 57632
 #define ID_EDIT_COPY 57634
 #define ID_EDIT_CUT 57635
 #define ID_EDIT_PASTE 57637
-#define ID_VIEW_TOOLBAR 59392
-#define ID_VIEW_STATUS_BAR 59393
 #define ID_IMAGE_UNLOAD 32771
 #define ID_EDIT_COPY_OPTIONS 32773
 #define ID_EDIT_COPY_TO 32774

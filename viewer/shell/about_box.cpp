@@ -27,7 +27,7 @@ bool ShowLibraryAboutBox(HWND owner, HINSTANCE instance, UINT resourceId, UINT c
 
 void ShowPlainAboutBox(HWND owner, HINSTANCE instance, UINT resourceId, UINT creditString)
 {
-    std::string title = framework::LoadText(framework::kAppTitleString, instance);
+    std::string title = framework::LoadText(IDS_APP_TITLE, instance);
     std::string text = title + "\n\n" + framework::LoadText(creditString, instance);
     std::string caption = framework::LoadText(IDS_ABOUT_CAPTION, instance);
     MSGBOXPARAMSA box{};

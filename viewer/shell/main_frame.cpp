@@ -6,6 +6,7 @@
 #include "resource.h"
 #include "single_instance.h"
 #include "strings.h"
+#include "vd_view.h"
 #include "viewer_settings.h"
 #include "win_app.h"
 #include "window_placement.h"
@@ -34,22 +35,18 @@ DWORD ReadPreference(UINT name, DWORD fallback)
     return ViewerSettings().ReadNumber(SettingName(kSetPreferences).c_str(), SettingName(name).c_str(), fallback);
 }
 
-// The class brush lives as long as the program (the class keeps using it).
-HBRUSH MagentaBrush()
+// The class brush, of the view's key colour, lives as long as the program
+// (the class keeps using it).
+HBRUSH KeyColourBrush()
 {
-    static framework::GdiBrush brush(CreateSolidBrush(RGB(255, 0, 255)));
+    static framework::GdiBrush brush(CreateSolidBrush(CVDView::kDefaultKeyColour));
     return brush.get();
 }
 
 }  // namespace
 
 CMainFrame::CMainFrame()
-    : version4_(OverlayWindowsMajorVersion() == 4),
-      menuHeight_(GetSystemMetrics(SM_CYMENU)),
-      keepAspectRatio_(ReadPreference(kSetAspectRatio, 1) != 0),
-      resizeToPicture_(ReadPreference(kSetResizeWindow, 1) != 0),
-      centreWindow_(ReadPreference(kSetCenterWindow, 1) != 0),
-      unfreezeForChromaKey_(ReadPreference(kSetUnfreeze, 1) != 0)
+    : version4_(OverlayWindowsMajorVersion() == 4)
 {
     addDocumentToTitle_ = false;
 }
@@ -65,7 +62,7 @@ bool CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
         LoadImageA(cs.hInstance, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                    GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
     cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    cls.hbrBackground = MagentaBrush();
+    cls.hbrBackground = KeyColourBrush();
     cls.lpszClassName = kViewerClassName;
     framework::CWnd::RegisterWindowClass(cls, version4_);
     cs.lpszClass = kViewerClassName;
@@ -80,6 +77,16 @@ bool CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
     cs.cx = box.Width();
     cs.cy = box.Height();
     savedRect_ = RECT{box.left, box.top, box.right, box.bottom};
+    return true;
+}
+
+bool CMainFrame::OnCreateClient(framework::CreateContext* context)
+{
+    if (!CFrameWnd::OnCreateClient(context))
+        return false;
+    // The viewer's template pairs this frame with its video view.
+    if (auto* view = dynamic_cast<CVDView*>(ActiveView()))
+        view->AttachFrame(this);
     return true;
 }
 
@@ -109,9 +116,9 @@ bool CMainFrame::CreateBars()
     if (!statusBar_.Create(hwnd_) || !statusBar_.SetPaneCount(kPaneCount))
         return false;
     SetStatusBar(&statusBar_);
-    for (int pane : {kPaneSize, kPanePosition, kPaneZoom})
+    for (StatusPane pane : {kPaneSize, kPanePosition, kPaneZoom})
         ShowPane(pane, true);
-    SetMessageText(framework::kIdleMessageString);
+    SetMessageText(IDS_IDLE_MESSAGE);
 
     // The driver reports the progress of long operations to the status bar.
     if (version4_)
@@ -121,11 +128,17 @@ bool CMainFrame::CreateBars()
     return true;
 }
 
-void CMainFrame::ShowPane(int pane, bool show)
+void CMainFrame::ShowPane(StatusPane pane, bool show)
 {
     if (pane <= kPaneMessage || pane >= kPaneCount)
         return;
     statusBar_.SetPaneWidth(pane, show ? statusBar_.TextWidth(LoadText(kPaneSamples[pane]).c_str()) : 0);
+}
+
+void CMainFrame::SetPaneText(StatusPane pane, const char* text)
+{
+    if (statusBar_.Handle() && pane < statusBar_.PaneCount())
+        statusBar_.SetPaneText(pane, text);
 }
 
 void CMainFrame::SaveWindowPlacement()
@@ -142,13 +155,6 @@ void CMainFrame::SaveWindowPlacement()
 void CMainFrame::CloseSteps()
 {
     SaveWindowPlacement();
-    if (strobeTimer_)
-        KillTimer(hwnd_, kStrobeTimer);
-    if (rotateTimer_)
-        KillTimer(hwnd_, kRotateTimer);
-    strobeTimer_ = rotateTimer_ = 0;
-    // The picture buffers (loaded image, grab) are not made by this frame yet.
-    grabRect_ = RECT{0, 0, 0, 0};
 }
 
 LRESULT CMainFrame::OnClose(const Message& m)

@@ -9,34 +9,27 @@
 #include "tool_bar.h"
 #include "video_frame.h"
 
-// Status bar panes.
-enum StatusPane { kPaneMessage, kPaneSize, kPanePosition, kPaneZoom, kPaneStrobing, kPaneRotating, kPaneCount };
-
 class CMainFrame : public framework::Routed<CMainFrame, framework::CFrameWnd>, public IVideoFrame {
 public:
     CMainFrame();
 
-    // What the view asks of its frame.  Full-screen mode is not part of the
-    // frame yet, so the view always fits its own client area.
+    // What the view asks of its frame.  The frame never shows full screen,
+    // so the view always fits its own client area.
     bool IsFullScreen() const override { return false; }
-    void DiscardGrabbedFrame() override { grabRect_ = RECT{0, 0, 0, 0}; }
+    void SetPaneText(StatusPane pane, const char* text) override;
 
-    bool IsVersion4() const { return version4_; }
     // Shows (sized from its text) or hides one of the panes after the message pane.
-    void ShowPane(int pane, bool show);
-
-    // Timer ids of the strobe and the source rotation.
-    static constexpr UINT_PTR kStrobeTimer = 50;
-    static constexpr UINT_PTR kRotateTimer = 51;
+    void ShowPane(StatusPane pane, bool show);
 
 protected:
     bool PreCreateWindow(CREATESTRUCTA& cs) override;
+    bool OnCreateClient(framework::CreateContext* context) override;
 
     LRESULT OnCreate(const framework::Message& m);
     LRESULT OnClose(const framework::Message& m);
     LRESULT OnHandOver(const framework::Message& m);
 
-public:
+    friend struct framework::TableAccess;
     static constexpr framework::MessageEntry<CMainFrame> kMessages[] = {
         {WM_CREATE, &CMainFrame::OnCreate},
         {WM_CLOSE, &CMainFrame::OnClose},
@@ -45,21 +38,12 @@ public:
 
 private:
     bool CreateBars();
-    // Window placement, timers and buffers: what closing does, also on the hand-over.
+    // What closing does, also on the hand-over: the window placement is saved.
     void CloseSteps();
     void SaveWindowPlacement();
 
     framework::CToolBar toolBar_;
     framework::CStatusBar statusBar_;
     bool version4_;
-    int menuHeight_;
-    RECT grabRect_{0, 0, 0, 0};
-    // Preferences copied at construction.
-    bool keepAspectRatio_;
-    bool resizeToPicture_;
-    bool centreWindow_;
-    bool unfreezeForChromaKey_;
-    UINT_PTR strobeTimer_ = 0;
-    UINT_PTR rotateTimer_ = 0;
     RECT savedRect_{0, 0, 0, 0};
 };

@@ -3,6 +3,7 @@
 // device's close at exit.
 #pragma once
 #include "message_table.h"
+#include "resource.h"
 #include "single_instance.h"
 #include "win_app.h"
 
@@ -16,9 +17,9 @@ protected:
 
     void OnAppAbout();
 
-public:
+    friend struct framework::TableAccess;
     static constexpr framework::CommandEntry<CViewerApp> kCommands[] = {
-        {57664, &CViewerApp::OnAppAbout},
+        {ID_APP_ABOUT, &CViewerApp::OnAppAbout},
     };
 
 private:

@@ -1,6 +1,5 @@
 // The viewer's document.  The picture lives in the card's frame memory, so
-// the document holds no picture data; its Open and Save commands come with
-// the image files.
+// the document holds no picture data and has no commands of its own.
 #pragma once
 #include "document.h"
 #include "message_table.h"

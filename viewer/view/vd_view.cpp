@@ -1,26 +1,13 @@
 #include "vd_view.h"
 
-#include "frame_wnd.h"
 #include "handles.h"
 #include "overlay_args.h"
+#include "strings.h"
 #include "video_commands.h"
-#include "video_frame.h"
 #include "viewer_settings.h"
 
 using framework::CCmdUI;
 using framework::Message;
-
-namespace {
-
-// Status bar panes the view writes: size, position and zoom of the picture.
-constexpr int kPaneSize = 1;
-constexpr int kPanePosition = 2;
-constexpr int kPaneZoom = 3;
-constexpr UINT kPaneSizeFormat = 306;      // "%d x %d"
-constexpr UINT kPanePositionFormat = 307;  // "%d, %d"
-constexpr UINT kPaneZoomFormat = 308;      // "x%d"
-
-}  // namespace
 
 CVDView::CVDView()
 {
@@ -32,11 +19,6 @@ CVDView::~CVDView()
 {
     if (contextMenu_)
         DestroyMenu(contextMenu_);
-}
-
-IVideoFrame* CVDView::Frame() const
-{
-    return dynamic_cast<IVideoFrame*>(framework::CWnd::FromHandle(FrameWindow()));
 }
 
 HWND CVDView::FrameWindow() const
@@ -52,12 +34,7 @@ ViewState CVDView::State() const
     s.inverted = inverted_;
     s.zoom = modes_.zoom();
     s.nonFit = modes_.nonFit();
-    s.exported = exportTarget_ != nullptr;
-    s.chromaKeyActive = chromaKeyActive_;
-    s.backgroundLoaded = backgroundLoaded_;
-    s.backgroundShown = backgroundShown_;
-    if (IVideoFrame* frame = Frame())
-        s.fullScreen = frame->IsFullScreen();
+    s.fullScreen = frame_ && frame_->IsFullScreen();
     return s;
 }
 
@@ -80,12 +57,12 @@ void CVDView::OnInitialUpdate()
     RECT client = ClientRect();
     SetScrollSizes(SIZE{client.right, client.bottom});
     // The in-place editor of the text annotations waits hidden over the picture.
-    editor_ = CreateWindowExA(0, "EDIT", "",
-                              WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN, 0, 0,
-                              client.right, client.bottom, hwnd_, reinterpret_cast<HMENU>(UINT_PTR{kEditorId}),
-                              GetModuleHandleA(nullptr), nullptr);
-    if (editor_)
-        SendMessageA(editor_, EM_SETMODIFY, FALSE, 0);
+    HWND editor = CreateWindowExA(0, "EDIT", "",
+                                  WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN, 0, 0,
+                                  client.right, client.bottom, hwnd_, reinterpret_cast<HMENU>(UINT_PTR{IDC_TEXT_EDITOR}),
+                                  GetModuleHandleA(nullptr), nullptr);
+    if (editor)
+        SendMessageA(editor, EM_SETMODIFY, FALSE, 0);
     if (!contextMenu_)
         contextMenu_ = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_VIEW_CONTEXT));
     UpdateStatus();
@@ -108,9 +85,7 @@ void CVDView::PlaceVideo(PlaceMode mode)
         in.clientH = client.bottom;
         in.screenW = GetSystemMetrics(SM_CXSCREEN);
         in.screenH = GetSystemMetrics(SM_CYSCREEN);
-        in.fullScreen = Frame() && Frame()->IsFullScreen();
-        in.exported = exportTarget_ != nullptr;
-        in.printing = printing_;
+        in.fullScreen = frame_ && frame_->IsFullScreen();
         in.zoom = modes_.zoom();
         in.nonFit = modes_.nonFit();
         p = ComputePlacement(mode, in);
@@ -143,8 +118,7 @@ void CVDView::OnScrolled()
     UpdateStatus();
 }
 
-// The picture itself is the card's: painting only keeps the panes current
-// (the selection and the text objects are drawn here once they exist).
+// The picture itself is the card's: painting only keeps the panes current.
 void CVDView::OnDraw(HDC)
 {
     UpdateStatus();
@@ -154,24 +128,22 @@ LRESULT CVDView::OnEraseBackground(const Message& m)
 {
     RECT area{};
     GetClipBox(m.Dc(), &area);
-    framework::GdiBrush brush(CreateSolidBrush(exportTarget_ ? RGB(0, 0, 0) : kDefaultKeyColour));
+    framework::GdiBrush brush(CreateSolidBrush(kDefaultKeyColour));
     framework::SelectedObject selected(m.Dc(), brush.get());
     PatBlt(m.Dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, PATCOPY);
     return TRUE;
 }
 
-void CVDView::SetPaneText(int pane, UINT formatEntry, int a, int b, int argCount)
+void CVDView::SetPaneText(StatusPane pane, UINT formatEntry, int a, int b, int argCount)
 {
-    auto* frame = dynamic_cast<framework::CFrameWnd*>(framework::CWnd::FromHandle(FrameWindow()));
-    if (!frame || !frame->StatusBar() || pane >= frame->StatusBar()->PaneCount())
+    std::string format;
+    if (!frame_ || !framework::TryLoadText(formatEntry, format))
         return;
-    char format[64] = {}, text[64] = {};
-    if (LoadStringA(GetModuleHandleA(nullptr), formatEntry, format, sizeof format) <= 0)
-        return;
+    char text[64] = {};
     const overlay::OverlayArg args[] = {overlay::OverlayArg(a), overlay::OverlayArg(b)};
-    if (overlay::FormatOverlayArgs(format, args, static_cast<size_t>(argCount), text, sizeof text) ==
+    if (overlay::FormatOverlayArgs(format.c_str(), args, static_cast<size_t>(argCount), text, sizeof text) ==
         overlay::FormatResult::Ok)
-        frame->StatusBar()->SetPaneText(pane, text);
+        frame_->SetPaneText(pane, text);
 }
 
 void CVDView::UpdateStatus()
@@ -181,11 +153,11 @@ void CVDView::UpdateStatus()
     HWND frame = FrameWindow();
     if (frame && IsWindowVisible(frame)) {
         RECT work = ClientRect();
-        SetPaneText(kPaneSize, kPaneSizeFormat, work.right - work.left, work.bottom - work.top);
-        SetPaneText(kPanePosition, kPanePositionFormat, work.left + ScrollPosition().x,
+        SetPaneText(kPaneSize, IDS_PANE_SIZE_FORMAT, work.right - work.left, work.bottom - work.top);
+        SetPaneText(kPanePosition, IDS_PANE_POSITION_FORMAT, work.left + ScrollPosition().x,
                     work.top + ScrollPosition().y);
     }
-    SetPaneText(kPaneZoom, kPaneZoomFormat, modes_.zoom(), 0, 1);
+    SetPaneText(kPaneZoom, IDS_PANE_ZOOM_FORMAT, modes_.zoom(), 0, 1);
 }
 
 bool CVDView::SetFreeze(bool frozen, bool remember)
@@ -193,10 +165,6 @@ bool CVDView::SetFreeze(bool frozen, bool remember)
     bool previous = frozen_;
     if (remember)
         frozen_ = frozen;
-    if (!frozen) {
-        if (IVideoFrame* frame = Frame())
-            frame->DiscardGrabbedFrame();
-    }
     SendFreeze(frozen);
     return previous;
 }
@@ -213,39 +181,19 @@ void CVDView::SetSource(int source)
     SendSourceNumber(source);
 }
 
-void CVDView::VideoKeyOn()
-{
-    if (backgroundLoaded_ && !exportTarget_ && backgroundShown_) {
-        backgroundShown_ = false;
-        SendKeyColor(kDefaultKeyColour);
-        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    }
-    if (!keyLock_)
-        SendVideoKey(true);
-}
-
 void CVDView::VideoKeyOff()
 {
-    if (backgroundLoaded_ && !exportTarget_) {
-        SendKeyColor(keyColour_);
-        if (!backgroundShown_) {
-            backgroundShown_ = true;
-            RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-            SendKeyColor(keyColour_);
-        }
-    }
     if (!keyLock_)
         SendVideoKey(false);
 }
 
 LRESULT CVDView::OnUpdateVideo(const Message& m)
 {
-    if (m.wParam == 0) {
+    if (!UpdateVideoMessage(m).windowGone) {
         PlaceVideo(PlaceMode::Exported);
         return 0;
     }
     // The window the video was exported to is gone: the video comes home.
-    exportTarget_ = nullptr;
     SendKeyColor(keyColour_);
     SendWindowHandle(hwnd_);
     PlaceVideo(PlaceMode::Refit);
@@ -255,18 +203,17 @@ LRESULT CVDView::OnUpdateVideo(const Message& m)
 
 LRESULT CVDView::OnFindClientPoint(const Message& m)
 {
-    bool picked = m.wParam == 1 && m.lParam != 0;
+    const FindClientPtMessage pick(m);
+    const bool picked = pick.point.has_value();
     if (picked && pickingKeyColour_) {
-        POINT at = *reinterpret_cast<const POINT*>(m.lParam);
         framework::WindowDc dc(hwnd_);
-        COLORREF colour = GetPixel(dc, at.x, at.y);
+        COLORREF colour = GetPixel(dc, pick.point->x, pick.point->y);
         if (colour != CLR_INVALID) {
             keyColour_ = colour;
             SendKeyColor(colour);
         }
         pickingKeyColour_ = false;
-        if (!keyLock_)
-            SendVideoKey(false);
+        VideoKeyOff();
         return 0;
     }
     if (picked) {
@@ -277,8 +224,7 @@ LRESULT CVDView::OnFindClientPoint(const Message& m)
         // A cancelled key-colour pick ends the pick, so that a later chroma
         // key pick is not taken for one.
         pickingKeyColour_ = false;
-        if (!keyLock_)
-            SendVideoKey(false);
+        VideoKeyOff();
         return 0;
     }
     VideoKeyOff();
@@ -287,9 +233,8 @@ LRESULT CVDView::OnFindClientPoint(const Message& m)
     return 0;
 }
 
-// Until the picture has text objects and a selection, every right click
-// offers the view's own commands.  They go to the main frame, which routes
-// them (and sets their states) like the menu bar's.
+// A right click offers the view's display modes.  The commands go to the
+// main frame, which routes them (and sets their states) like the menu bar's.
 LRESULT CVDView::OnContextMenu(const Message& m)
 {
     HMENU popup = contextMenu_ ? GetSubMenu(contextMenu_, kPopupNothing) : nullptr;
@@ -313,49 +258,17 @@ void CVDView::OnNonFit()
     UpdateStatus();
 }
 
-void CVDView::OnZoomIn()
+void CVDView::OnZoom(UINT id)
 {
-    CDisplayModes::Step step = modes_.ZoomIn(false);
+    CDisplayModes::Step step = id == ID_VIEW_ZOOM_IN    ? modes_.ZoomIn(false)
+                               : id == ID_VIEW_ZOOM_OUT ? modes_.ZoomOut(false)
+                                                        : modes_.ZoomOff();
     if (step.place)
         PlaceVideo(step.mode);
     UpdateStatus();
 }
 
-void CVDView::OnZoomOff()
-{
-    PlaceVideo(modes_.ZoomOff().mode);
-    UpdateStatus();
-}
-
-void CVDView::OnZoomOut()
-{
-    CDisplayModes::Step step = modes_.ZoomOut(false);
-    if (step.place)
-        PlaceVideo(step.mode);
-    UpdateStatus();
-}
-
-void CVDView::OnSource0() { SetSource(0); }
-void CVDView::OnSource1() { SetSource(1); }
-void CVDView::OnSourceSVideo() { SetSource(3); }
-
-void CVDView::OnVideo()
-{
-    if (!backgroundShown_)
-        return;
-    backgroundShown_ = false;
-    SendKeyColor(kDefaultKeyColour);
-    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-}
-
-void CVDView::OnBackground()
-{
-    if (backgroundShown_ || !backgroundLoaded_)
-        return;
-    backgroundShown_ = true;
-    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    SendKeyColor(keyColour_);
-}
+void CVDView::OnSource(UINT id) { SetSource(SourceOfCommand(id)); }
 
 void CVDView::OnUpdateCommand(CCmdUI& ui)
 {
@@ -367,7 +280,7 @@ void CVDView::OnUpdateCommand(CCmdUI& ui)
         ui.SetCheck(state.checked ? 1 : 0);
 }
 
-// Commands whose dialogs and pickers are not part of the viewer yet.
+// Commands the view shows disabled: it has no dialog or picker for them.
 void CVDView::OnUpdateNotYetAvailable(CCmdUI& ui)
 {
     ui.Enable(false);

@@ -7,17 +7,18 @@
 #include "message_table.h"
 #include "registered_messages.h"
 #include "scroll_view.h"
+#include "video_frame.h"
 #include "view_commands.h"
-
-class IVideoFrame;
 
 class CVDView : public framework::Routed<CVDView, framework::CScrollView> {
 public:
     static constexpr COLORREF kDefaultKeyColour = RGB(255, 0, 255);
-    static constexpr UINT kEditorId = 900;
 
     CVDView();
     ~CVDView() override;
+
+    // The frame around the view, which the frame hands over once the view exists.
+    void AttachFrame(IVideoFrame* frame) { frame_ = frame; }
 
     // Set freeze: returns the previous remembered state; with `remember` the
     // state becomes the user's.
@@ -26,15 +27,17 @@ public:
     void SetSource(int source);
     void PlaceVideo(PlaceMode mode);
     void UpdateStatus();
-    void VideoKeyOn();
     void VideoKeyOff();
 
     ViewState State() const;
     COLORREF KeyColour() const { return keyColour_; }
-    HWND ExportTarget() const { return exportTarget_; }
     bool PickingKeyColour() const { return pickingKeyColour_; }
     void BeginKeyColourPick() { pickingKeyColour_ = true; }
     void SetKeyLock(bool on) { keyLock_ = on; }
+
+    // Popups of the context menu resource.
+    enum ContextPopup { kPopupText = 0, kPopupRegion = 1, kPopupNothing = 2 };
+    HMENU ContextMenu() const { return contextMenu_; }
 
 protected:
     void OnInitialUpdate() override;
@@ -52,18 +55,12 @@ protected:
     void OnFreeze();
     void OnInvert();
     void OnNonFit();
-    void OnZoomIn();
-    void OnZoomOff();
-    void OnZoomOut();
-    void OnSource0();
-    void OnSource1();
-    void OnSourceSVideo();
-    void OnVideo();
-    void OnBackground();
+    void OnZoom(UINT id);
+    void OnSource(UINT id);
     void OnUpdateCommand(framework::CCmdUI& ui);
     void OnUpdateNotYetAvailable(framework::CCmdUI& ui);
 
-public:
+    friend struct framework::TableAccess;
     static constexpr framework::MessageEntry<CVDView> kMessages[] = {
         {WM_CREATE, &CVDView::OnCreate},
         {WM_DESTROY, &CVDView::OnDestroy},
@@ -77,54 +74,32 @@ public:
         {ID_VIEW_FREEZE, &CVDView::OnFreeze},
         {ID_VIEW_INVERT, &CVDView::OnInvert},
         {ID_VIEW_NON_FIT, &CVDView::OnNonFit},
-        {ID_VIEW_ZOOM_IN, &CVDView::OnZoomIn},
-        {ID_VIEW_ZOOM_OFF, &CVDView::OnZoomOff},
-        {ID_VIEW_ZOOM_OUT, &CVDView::OnZoomOut},
-        {ID_SOURCE_0, &CVDView::OnSource0},
-        {ID_SOURCE_1, &CVDView::OnSource1},
-        {ID_SOURCE_SVIDEO, &CVDView::OnSourceSVideo},
-        {ID_VIEW_VIDEO, &CVDView::OnVideo},
-        {ID_VIEW_BACKGROUND, &CVDView::OnBackground},
+        {framework::IdRange{ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_OUT}, &CVDView::OnZoom},
+        {framework::IdRange{ID_SOURCE_0, ID_SOURCE_SVIDEO}, &CVDView::OnSource},
     };
+    // The rule table (ViewCommandState) gives the states; full screen, the
+    // ids between the display modes, is the frame's.
     static constexpr framework::UpdateEntry<CVDView> kUpdates[] = {
-        {ID_VIEW_FREEZE, &CVDView::OnUpdateCommand},
-        {ID_VIEW_INVERT, &CVDView::OnUpdateCommand},
-        {ID_VIEW_NON_FIT, &CVDView::OnUpdateCommand},
-        {ID_VIEW_ZOOM_IN, &CVDView::OnUpdateCommand},
-        {ID_VIEW_ZOOM_OFF, &CVDView::OnUpdateCommand},
-        {ID_VIEW_ZOOM_OUT, &CVDView::OnUpdateCommand},
-        {ID_SOURCE_0, &CVDView::OnUpdateCommand},
-        {ID_SOURCE_1, &CVDView::OnUpdateCommand},
-        {ID_SOURCE_SVIDEO, &CVDView::OnUpdateCommand},
-        {ID_VIEW_VIDEO, &CVDView::OnUpdateCommand},
+        {framework::IdRange{ID_VIEW_VIDEO, ID_VIEW_FREEZE}, &CVDView::OnUpdateCommand},
+        {framework::IdRange{ID_VIEW_INVERT, ID_VIEW_ZOOM_OUT}, &CVDView::OnUpdateCommand},
+        {framework::IdRange{ID_SOURCE_0, ID_SOURCE_SVIDEO}, &CVDView::OnUpdateCommand},
         {ID_VIEW_BACKGROUND, &CVDView::OnUpdateCommand},
         {ID_VIEW_NEW_COLOR_KEY, &CVDView::OnUpdateNotYetAvailable},
         {ID_VIEW_CHROMA_KEY, &CVDView::OnUpdateNotYetAvailable},
     };
 
 private:
-    IVideoFrame* Frame() const;
     HWND FrameWindow() const;
-    void SetPaneText(int pane, UINT formatEntry, int a, int b = 0, int argCount = 2);
+    void SetPaneText(StatusPane pane, UINT formatEntry, int a, int b = 0, int argCount = 2);
 
+    IVideoFrame* frame_ = nullptr;
     CDisplayModes modes_;
-    int source_ = 0;
+    int source_ = kSourceComposite0;
     bool frozen_ = false;
     bool inverted_ = false;
     COLORREF keyColour_ = kDefaultKeyColour;
-    HWND exportTarget_ = nullptr;
-    bool backgroundLoaded_ = false;
-    bool backgroundShown_ = false;
     bool pickingKeyColour_ = false;
     bool keyLock_ = true;
-    bool chromaKeyActive_ = false;
-    bool printing_ = false;
     bool placing_ = false;
-    HWND editor_ = nullptr;
     HMENU contextMenu_ = nullptr;
-
-public:
-    // Popups of the context menu resource.
-    enum ContextPopup { kPopupText = 0, kPopupRegion = 1, kPopupNothing = 2 };
-    HMENU ContextMenu() const { return contextMenu_; }
 };

@@ -7,6 +7,15 @@ CommandState Radio(bool enabled, bool marked) { return {true, enabled, marked, t
 
 }  // namespace
 
+int SourceOfCommand(unsigned id)
+{
+    switch (id) {
+    case ID_SOURCE_1: return kSourceComposite1;
+    case ID_SOURCE_SVIDEO: return kSourceSVideo;
+    default: return kSourceComposite0;
+    }
+}
+
 CommandState ViewCommandState(unsigned id, const ViewState& s)
 {
     const bool live = !s.exported;  // most commands wait while the video is exported
@@ -19,9 +28,9 @@ CommandState ViewCommandState(unsigned id, const ViewState& s)
     case ID_VIEW_ZOOM_IN: return Check(live && s.zoom != 4, false);
     case ID_VIEW_ZOOM_OFF: return Check(live && s.zoom > 1, false);
     case ID_VIEW_ZOOM_OUT: return Check(live && s.zoom != 1, false);
-    case ID_SOURCE_0: return Radio(true, s.sourceNumber == 0);
-    case ID_SOURCE_1: return Radio(true, s.sourceNumber == 1);
-    case ID_SOURCE_SVIDEO: return Radio(true, s.sourceNumber == 3);
+    case ID_SOURCE_0:
+    case ID_SOURCE_1:
+    case ID_SOURCE_SVIDEO: return Radio(true, s.sourceNumber == SourceOfCommand(id));
     case ID_VIEW_FULL_SCREEN: return Check(live, s.fullScreen);
     case ID_VIEW_CHROMA_KEY: return Check(true, s.chromaKeyActive);
     case ID_TOOLS_EXPORT_VIDEO: return Check(true, s.exported);

@@ -4,6 +4,13 @@
 
 #include "resource.h"
 
+// The card's inputs: composite 0 and 1, and S-Video, which the card numbers 3.
+constexpr int kSourceComposite0 = 0;
+constexpr int kSourceComposite1 = 1;
+constexpr int kSourceSVideo = 3;
+// The input that a Source menu command (ID_SOURCE_0 .. ID_SOURCE_SVIDEO) selects.
+int SourceOfCommand(unsigned id);
+
 struct ViewState {
     int sourceNumber = 0;
     bool frozen = false;

@@ -49,15 +49,21 @@ protected:
         ASSERT_NE(nullptr, view_);
     }
 
-    // Resizes the view's frame so that the view's client area has the given size.
+    // Resizes the view's frame so that the view's client area has the given
+    // size.  A step can change what the frame's bars and menu take (a menu
+    // bar that wraps, say), so the size is corrected until it holds.
     void SizeViewTo(int w, int h)
     {
-        RECT client = view_->ClientRect();
-        RECT frame{};
-        GetWindowRect(frameWnd_, &frame);
-        SetWindowPos(frameWnd_, nullptr, 0, 0, frame.right - frame.left + (w - client.right),
-                     frame.bottom - frame.top + (h - client.bottom), SWP_NOMOVE | SWP_NOZORDER);
-        test_support::Pump(50);
+        for (int attempt = 0; attempt < 4; ++attempt) {
+            RECT client = view_->ClientRect();
+            if (attempt > 0 && client.right == w && client.bottom == h)
+                return;
+            RECT frame{};
+            GetWindowRect(frameWnd_, &frame);
+            SetWindowPos(frameWnd_, nullptr, 0, 0, frame.right - frame.left + (w - client.right),
+                         frame.bottom - frame.top + (h - client.bottom), SWP_NOMOVE | SWP_NOZORDER);
+            test_support::Pump(50);
+        }
     }
 
     std::vector<std::string> SentSince(size_t from) const

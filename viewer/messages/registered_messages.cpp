@@ -13,3 +13,10 @@ void RegisterViewerMessages()
     g_msgVideoDeckSetup = RegisterWindowMessageA(kHandOverMessageName);
     g_msgIndicatorSignal = RegisterWindowMessageA("MSGIndicatorSignal");
 }
+
+FindClientPtMessage::FindClientPtMessage(const framework::Message& m)
+{
+    // The point lives in the picker of this process until the message is handled.
+    if (m.wParam == kPicked && m.lParam != 0)
+        point = *reinterpret_cast<const POINT*>(m.lParam);
+}

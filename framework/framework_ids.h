@@ -1,0 +1,12 @@
+// Ids the framework itself knows: the application's title and idle prompt,
+// its standard commands and its own texts.  Plain defines, so that resource
+// scripts include this header as well as code.
+#pragma once
+
+#define IDS_APP_TITLE 57344
+#define IDS_IDLE_MESSAGE 57345
+#define ID_APP_ABOUT 57664
+#define ID_APP_EXIT 57665
+#define ID_VIEW_TOOLBAR 59392
+#define ID_VIEW_STATUS_BAR 59393
+#define IDS_INTEGER_RANGE 61713
