@@ -8,11 +8,12 @@
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
-# kx_check_pe(TARGET [EXPORTS NAME=ORDINAL|NAME ...] [ONLY])
-#   In the product build: the binary must be PE32 and export what is listed
-#   (ONLY: nothing else by name).  Elsewhere it does nothing.
+# kx_check_pe(TARGET [EXPORTS NAME=ORDINAL|NAME ...] [ONLY] [IMPORTS DLL:ORDINAL|DLL:NAME ...])
+#   In the product build: the binary must be PE32, export what is listed
+#   (ONLY: nothing else by name) and import what is listed (an ordinal:
+#   by ordinal, not by name).  Elsewhere it does nothing.
 function(kx_check_pe target)
-  cmake_parse_arguments(P "ONLY" "" "EXPORTS" ${ARGN})
+  cmake_parse_arguments(P "ONLY" "" "EXPORTS;IMPORTS" ${ARGN})
   if(NOT KX_PRODUCT OR NOT BUILD_TESTING)
     return()
   endif()
@@ -20,6 +21,9 @@ function(kx_check_pe target)
   if(P_ONLY)
     set(extra --only)
   endif()
+  foreach(i IN LISTS P_IMPORTS)
+    list(APPEND extra --import ${i})
+  endforeach()
   add_test(NAME pe_${target}
            COMMAND ${CMAKE_SOURCE_DIR}/tests/pe/check-pe ${CMAKE_OBJDUMP} $<TARGET_FILE:${target}> ${P_EXPORTS} ${extra})
 endfunction()

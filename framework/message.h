@@ -58,6 +58,8 @@ struct Message {
     UINT_PTR TimerId() const { return wParam; }
     // WM_SETCURSOR
     UINT HitTest() const { return LOWORD(lParam); }
+    // WM_PALETTECHANGED: the window that changed the system palette
+    HWND PaletteWindow() const { return reinterpret_cast<HWND>(wParam); }
 };
 
 }  // namespace framework

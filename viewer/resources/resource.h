@@ -25,6 +25,13 @@
 // Messages.
 #define IDS_DISPLAY_SETTING_ERROR 343
 #define IDS_SETUP_NOT_FOUND 344
+#define IDS_FORMAT_NOT_SUPPORTED 349  // "File format of %1 is not supported."
+#define IDS_LOAD_IMAGE 370            // caption of the image messages
+#define IDS_BACKGROUND_ITEM 376       // "&1 %s": the background image's menu item
+#define IDS_UNLOAD_ITEM 377           // "&Unload %s\tCtrl+U"
+#define IDS_VIDEO_ITEM 378            // "&Video %s\tCtrl+T"
+#define IDS_TYPE_DIB 442              // "DIB": type word of memory pictures
+#define IDS_TYPE_24BIT 451            // " 24-bit"
 #define IDS_ABOUT_CREDIT 460
 #define IDS_ABOUT_CAPTION 461
 

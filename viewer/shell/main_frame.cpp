@@ -46,10 +46,17 @@ HBRUSH KeyColourBrush()
 }  // namespace
 
 CMainFrame::CMainFrame()
-    : version4_(OverlayWindowsMajorVersion() == 4)
+    : version4_(OverlayWindowsMajorVersion() == 4),
+      keepAspectRatio_(ReadPreference(kSetAspectRatio, 1) != 0),
+      resizeToPicture_(ReadPreference(kSetResizeWindow, 1) != 0),
+      centreWindow_(ReadPreference(kSetCenterWindow, 1) != 0)
 {
     addDocumentToTitle_ = false;
+    savedPlacement_.length = sizeof savedPlacement_;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea_, 0);
 }
+
+CMainFrame::~CMainFrame() = default;
 
 bool CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
 {
@@ -155,6 +162,9 @@ void CMainFrame::SaveWindowPlacement()
 void CMainFrame::CloseSteps()
 {
     SaveWindowPlacement();
+    grab_.reset();
+    grabRect_ = RECT{0, 0, 0, 0};
+    background_.reset();
 }
 
 LRESULT CMainFrame::OnClose(const Message& m)

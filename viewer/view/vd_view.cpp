@@ -165,6 +165,8 @@ bool CVDView::SetFreeze(bool frozen, bool remember)
     bool previous = frozen_;
     if (remember)
         frozen_ = frozen;
+    if (!frozen && frame_)
+        frame_->DiscardGrabbedFrame();
     SendFreeze(frozen);
     return previous;
 }
@@ -179,6 +181,25 @@ void CVDView::SetSource(int source)
 {
     source_ = source;
     SendSourceNumber(source);
+}
+
+CVDView::ScreenOverlay CVDView::Overlay() const
+{
+    ScreenOverlay over;
+    over.keyColour = keyColour_;
+    over.keyLock = keyLock_;
+    return over;
+}
+
+bool CVDView::RealizePalette()
+{
+    framework::WindowDc dc(hwnd_);
+    HPALETTE previous = SelectPalette(dc, static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE)), FALSE);
+    const UINT changed = ::RealizePalette(dc);
+    SelectPalette(dc, previous, FALSE);
+    if (changed != 0 && changed != GDI_ERROR)
+        InvalidateRect(hwnd_, nullptr, TRUE);
+    return changed != 0 && changed != GDI_ERROR;
 }
 
 void CVDView::VideoKeyOff()
@@ -260,9 +281,12 @@ void CVDView::OnNonFit()
 
 void CVDView::OnZoom(UINT id)
 {
-    CDisplayModes::Step step = id == ID_VIEW_ZOOM_IN    ? modes_.ZoomIn(false)
-                               : id == ID_VIEW_ZOOM_OUT ? modes_.ZoomOut(false)
+    const bool aspect = frame_ && frame_->KeepsAspectRatio();
+    CDisplayModes::Step step = id == ID_VIEW_ZOOM_IN    ? modes_.ZoomIn(aspect)
+                               : id == ID_VIEW_ZOOM_OUT ? modes_.ZoomOut(aspect)
                                                         : modes_.ZoomOff();
+    if (step.resizeFrame)
+        frame_->ApplyAspectRatio();
     if (step.place)
         PlaceVideo(step.mode);
     UpdateStatus();

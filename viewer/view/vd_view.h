@@ -9,6 +9,7 @@
 #include "scroll_view.h"
 #include "video_frame.h"
 #include "view_commands.h"
+#include <array>
 
 class CVDView : public framework::Routed<CVDView, framework::CScrollView> {
 public:
@@ -34,6 +35,21 @@ public:
     bool PickingKeyColour() const { return pickingKeyColour_; }
     void BeginKeyColourPick() { pickingKeyColour_ = true; }
     void SetKeyLock(bool on) { keyLock_ = on; }
+
+    // What is shown over the video, for composing a grab with the screen:
+    // drawings on the view, the window the video is exported to, and the
+    // keys that tell video from drawing.
+    struct ScreenOverlay {
+        bool drawings = false;
+        HWND exportTarget = nullptr;
+        COLORREF keyColour = kDefaultKeyColour;
+        bool keyLock = true;
+        bool chromaActive = false;
+        std::array<unsigned char, 6> chromaKey{};  // Y, U, V and their tolerances
+    };
+    ScreenOverlay Overlay() const;
+    // Realises the palette the view paints with; true when colours changed.
+    bool RealizePalette();
 
     // Popups of the context menu resource.
     enum ContextPopup { kPopupText = 0, kPopupRegion = 1, kPopupNothing = 2 };

@@ -9,6 +9,12 @@ enum StatusPane { kPaneMessage, kPaneSize, kPanePosition, kPaneZoom, kPaneStrobi
 class IVideoFrame {
 public:
     virtual bool IsFullScreen() const = 0;
+    // Unfreezing makes a grabbed frame image stale: the frame drops it.
+    virtual void DiscardGrabbedFrame() = 0;
+    // The "keep aspect ratio" preference, and the frame's size set again
+    // with that rule (top-left corner kept), as zooming asks for.
+    virtual bool KeepsAspectRatio() const = 0;
+    virtual void ApplyAspectRatio() = 0;
     // Writes one status bar pane (nothing when the frame has no such pane).
     virtual void SetPaneText(StatusPane pane, const char* text) = 0;
 

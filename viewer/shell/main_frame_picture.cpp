@@ -1,0 +1,276 @@
+// The main frame's picture work: the grab of a frame region into memory, the
+// flips done on it, the composition with what the window shows, fitting the
+// window to a picture file, dropped files and unloading the background.
+#include "htfx32.h"
+#include "main_frame.h"
+#include "number_text.h"
+#include "overlay_args.h"
+#include "overlay_viewer.h"
+#include "overlay_vocabulary.h"
+#include "strings.h"
+#include "vd_view.h"
+#include "wait_cursor.h"
+#include <shellapi.h>
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+using framework::CCmdUI;
+using framework::LoadText;
+using framework::Message;
+
+namespace {
+
+constexpr size_t kDroppedNameLimit = 256;
+
+bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+
+// The file's name after the last backslash, in capitals (the menu items show it so).
+std::string MenuName(const std::string& path)
+{
+    size_t slash = path.find_last_of('\\');
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return name;
+}
+
+// The driver's size of a picture file: "format width height"; false when it
+// cannot read the file (the query never raises an error box).
+bool QueryPictureSize(const std::string& path, int& width, int& height)
+{
+    if (SendOverlayCommand(overlay::kVerbGet, overlay::kFmtFileInfo, path.c_str()) != 0)
+        return false;
+    int numbers[3] = {};
+    if (ScanNumbers(OverlayReply(), numbers, 3) != 3 || numbers[1] <= 0 || numbers[2] <= 0)
+        return false;
+    width = numbers[1];
+    height = numbers[2];
+    return true;
+}
+
+void ShowNotSupported(HWND owner, const std::string& path)
+{
+    std::string text = LoadText(IDS_FORMAT_NOT_SUPPORTED);
+    size_t at = text.find("%1");
+    if (at != std::string::npos)
+        text.replace(at, 2, path);
+    MessageBoxA(owner, text.c_str(), LoadText(IDS_LOAD_IMAGE).c_str(), MB_OK | MB_ICONINFORMATION);
+}
+
+}  // namespace
+
+void CMainFrame::SetMenuItemText(UINT id, UINT formatEntry, const std::string& name)
+{
+    HMENU menu = GetMenu(hwnd_);
+    std::string format;
+    char text[300] = {};
+    const overlay::OverlayArg args[] = {overlay::OverlayArg(name.c_str())};
+    if (!menu || !framework::TryLoadText(formatEntry, format) ||
+        overlay::FormatOverlayArgs(format.c_str(), args, 1, text, sizeof text) != overlay::FormatResult::Ok)
+        return;
+    ModifyMenuA(menu, id, MF_BYCOMMAND | MF_STRING, id, text);
+}
+
+void CMainFrame::ReplaceVideoItemText(const std::string& name)
+{
+    SetMenuItemText(ID_VIEW_VIDEO, IDS_VIDEO_ITEM, name);
+}
+
+CPictureBuffer* CMainFrame::GrabRegion(RECT region)
+{
+    if (!view_ || !view_->Handle())
+        return nullptr;
+    RedrawWindow(view_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    if (IsEmpty(region))
+        region = view_->ClientRect();
+    const int w = region.right - region.left, h = region.bottom - region.top;
+    grab_.reset();
+    grabRect_ = RECT{0, 0, 0, 0};
+    grab_ = CPictureBuffer::Allocate(w, h);
+    if (!grab_)
+        return nullptr;
+    const std::string type = LoadText(IDS_TYPE_DIB) + LoadText(IDS_TYPE_24BIT);
+    if (!version4_)
+        SendOverlayCommand(overlay::kVerbSet, overlay::kFmtIndicatorOff);
+    MCIERROR rc;
+    {
+        framework::CWaitCursor busy;
+        rc = SendOverlayCommand(overlay::kVerbSave, overlay::kFmtMemoryBufferTypeAtAddress, type.c_str(),
+                                static_cast<int>(region.left), static_cast<int>(region.top), w, h, grab_->Pixels());
+    }
+    if (!version4_)
+        SendOverlayCommand(overlay::kVerbSet, overlay::kFmtIndicatorOn);
+    // A buffer the driver did not fill holds no picture: nothing may be
+    // written back from it.
+    if (rc != 0) {
+        grab_.reset();
+        return nullptr;
+    }
+    grab_->FillHeader();
+    grabRect_ = region;
+    grabMerged_ = false;
+    return grab_.get();
+}
+
+void CMainFrame::DiscardGrabbedFrame()
+{
+    grab_.reset();
+    grabRect_ = RECT{0, 0, 0, 0};
+    grabMerged_ = false;
+    ReplaceVideoItemText("");
+}
+
+void CMainFrame::OnFlip(UINT id)
+{
+    const int32_t mask = id == ID_IMAGE_FLIP_HORIZONTAL ? HTFX_FLIP_HORIZONTAL
+                         : id == ID_IMAGE_FLIP_VERTICAL ? HTFX_FLIP_VERTICAL
+                                                        : HTFX_FLIP_HORIZONTAL | HTFX_FLIP_VERTICAL;
+    framework::CWaitCursor busy;
+    CPictureBuffer* picture = GrabRegion(RECT{0, 0, 0, 0});
+    if (!picture)
+        return;
+    HtfxFlipRequest request{};
+    request.source = HtfxStream{HTFX_KIND_MEMORY, HTFX_FORMAT_RAW, {picture->Pixels()}};
+    request.destination = request.source;
+    request.width = picture->Width();
+    request.rows = picture->Height();
+    request.mask = mask;
+    if (htfx_Flip(&request) != HTFX_OK)
+        return;
+    const RECT& r = grabRect_;
+    SendOverlayCommand(overlay::kVerbLoad, overlay::kFmtMemoryBufferAtAddress, static_cast<int>(r.left),
+                       static_cast<int>(r.top), static_cast<int>(r.right - r.left), static_cast<int>(r.bottom - r.top),
+                       picture->Pixels());
+}
+
+void CMainFrame::OnUpdateFlip(CCmdUI& ui)
+{
+    ui.Enable(!(view_ && view_->State().exported));
+}
+
+CPictureBuffer* CMainFrame::MergeScreenWithVideo(RECT region)
+{
+    SendOverlayCommand(overlay::kVerbSet, overlay::kFmtMemoryFormatYuv);
+    CPictureBuffer* picture = GrabRegion(region);
+    // The card goes back to RGB buffers also when the grab failed.
+    SendOverlayCommand(overlay::kVerbSet, overlay::kFmtMemoryFormatRgb);
+    if (!picture || !view_)
+        return picture;
+    const CVDView::ScreenOverlay over = view_->Overlay();
+    if (!over.drawings && !over.exportTarget)
+        return picture;
+
+    HWND shown = over.exportTarget ? over.exportTarget : view_->Handle();
+    if (over.exportTarget)
+        BringWindowToTop(over.exportTarget);
+    // Stream A is the window as the screen shows it, keyed on the key
+    // colour (no key while chroma keying with the key lock clear); stream
+    // B the grabbed video, keyed on the chroma range while chroma keying.
+    unsigned char keyA[3] = {GetBValue(over.keyColour), GetGValue(over.keyColour), GetRValue(over.keyColour)};
+    // The library rewrites a range key in place: each call gets its own copy.
+    std::array<unsigned char, 6> keyB = over.chromaKey;
+    const bool chroma = over.chromaActive;
+
+    HtfxOverlayRequest request{};
+    request.a.kind = HTFX_KIND_WINDOW;
+    request.a.value.window = shown;
+    request.a_width = picture->Width();
+    request.a_rows = picture->Height();
+    request.a_key_type = HTFX_KEYS_EXACT;
+    request.a_key_count = chroma && !over.keyLock ? 0 : 1;
+    request.a_keys = keyA;
+    request.b = HtfxStream{HTFX_KIND_MEMORY, HTFX_FORMAT_YUV, {picture->Pixels()}};
+    request.b_width = picture->Width();
+    request.b_rows = picture->Height();
+    request.b_key_type = HTFX_KEYS_RANGE;
+    request.b_key_count = chroma ? 1 : 0;
+    request.b_keys = keyB.data();
+    request.destination = request.b;
+    int32_t rc;
+    {
+        framework::CWaitCursor busy;
+        rc = htfx_OverlayStreams(&request);
+    }
+    if (rc != HTFX_OK)
+        return nullptr;
+    grabMerged_ = true;
+    return picture;
+}
+
+bool CMainFrame::FitToPicture(const std::string& path)
+{
+    int width = 0, height = 0;
+    if (!QueryPictureSize(path, width, height)) {
+        ShowNotSupported(hwnd_, path);
+        return false;
+    }
+    if (!resizeToPicture_)
+        return true;
+    FitInput in;
+    in.pictureW = width;
+    in.pictureH = height;
+    in.extra = ExtraSize();
+    in.workW = workArea_.right - workArea_.left;
+    in.workH = workArea_.bottom - workArea_.top;
+    in.screenW = GetSystemMetrics(SM_CXSCREEN);
+    in.screenH = GetSystemMetrics(SM_CYSCREEN);
+    in.centre = centreWindow_;
+    in.frameW = GetSystemMetrics(SM_CXFRAME);
+    in.frameH = GetSystemMetrics(SM_CYFRAME);
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(hwnd_, &placement);
+    in.normalLeft = placement.rcNormalPosition.left;
+    in.normalTop = placement.rcNormalPosition.top;
+
+    FitResult fit = ::FitToPicture(in);
+    if (fit.maximise) {
+        if (fullScreen_)
+            ToggleFullScreen();
+        ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
+        return true;
+    }
+    placement.showCmd = SW_SHOWNORMAL;
+    placement.rcNormalPosition = RECT{fit.normal.left, fit.normal.top, fit.normal.right, fit.normal.bottom};
+    // The leave path of full screen applies the placement (and leaves full
+    // screen when it is on).
+    fullScreen_ = false;
+    LeaveFullScreen(&placement);
+    return true;
+}
+
+LRESULT CMainFrame::OnDropFiles(const Message& m)
+{
+    HDROP drop = m.Drop();
+    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    std::string chosen;
+    for (UINT i = 0; i < count && chosen.empty(); ++i) {
+        char name[kDroppedNameLimit + 1] = {};
+        const UINT length = DragQueryFileA(drop, i, nullptr, 0);
+        DragQueryFileA(drop, i, name, sizeof name);
+        // A longer name cannot be held whole: it is taken as unreadable.
+        if (length > kDroppedNameLimit) {
+            ShowNotSupported(hwnd_, name);
+            continue;
+        }
+        if (FitToPicture(name))
+            chosen = name;
+    }
+    DragFinish(drop);
+    if (chosen.empty())
+        return 0;
+    {
+        framework::CWaitCursor busy;
+        SendOverlayCommand(overlay::kVerbLoad, overlay::kFmtFile, chosen.c_str());
+    }
+    ReplaceVideoItemText(MenuName(chosen));
+    return 0;
+}
+
+void CMainFrame::OnUnload()
+{
+    background_.reset();
+    SetMenuItemText(ID_IMAGE_UNLOAD, IDS_UNLOAD_ITEM, "");
+    SetMenuItemText(ID_VIEW_BACKGROUND, IDS_BACKGROUND_ITEM, "");
+}
