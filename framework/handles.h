@@ -7,6 +7,7 @@
 namespace framework {
 
 struct GdiObjectCloser { void operator()(HGDIOBJ h) const { if (h) DeleteObject(h); } };
+struct DcDeleter { void operator()(HDC h) const { if (h) DeleteDC(h); } };
 struct KernelHandleCloser { void operator()(HANDLE h) const { if (h && h != INVALID_HANDLE_VALUE) CloseHandle(h); } };
 struct RegKeyCloser { void operator()(HKEY h) const { if (h) RegCloseKey(h); } };
 struct LibraryCloser { void operator()(HMODULE h) const { if (h) FreeLibrary(h); } };
@@ -19,10 +20,19 @@ using Owned = std::unique_ptr<std::remove_pointer_t<Handle>, Closer>;
 using GdiBrush = Owned<HBRUSH, GdiObjectCloser>;
 using GdiBitmap = Owned<HBITMAP, GdiObjectCloser>;
 using GdiPen = Owned<HPEN, GdiObjectCloser>;
+// A device context made by CreateDC or CreateCompatibleDC.
+using CreatedDc = Owned<HDC, DcDeleter>;
 using KernelHandle = Owned<HANDLE, KernelHandleCloser>;
 using RegKey = Owned<HKEY, RegKeyCloser>;
 using Library = Owned<HMODULE, LibraryCloser>;
 using MenuHandle = Owned<HMENU, MenuCloser>;
+
+// An owner of a handle from CreateFile, which fails with INVALID_HANDLE_VALUE
+// rather than null: a failure gives an empty owner.
+inline KernelHandle OwnFile(HANDLE file)
+{
+    return KernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
+}
 
 // A device context borrowed from a window, released on scope exit.
 class WindowDc {

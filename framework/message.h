@@ -24,6 +24,8 @@ struct Message {
     // Mouse messages (client coordinates) and WM_CONTEXTMENU (screen)
     POINT Point() const { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
     UINT KeyFlags() const { return static_cast<UINT>(wParam); }
+    // WM_INITDIALOG: the value given to CreateDialogParam / DialogBoxParam
+    LPARAM InitParam() const { return lParam; }
     // WM_CREATE / WM_NCCREATE
     CREATESTRUCTA* CreateStruct() const { return reinterpret_cast<CREATESTRUCTA*>(lParam); }
     // WM_GETMINMAXINFO

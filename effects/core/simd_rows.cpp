@@ -40,28 +40,12 @@ const MirrorMasks& TheMirrorMasks()
     return masks;
 }
 
-// Entry points realign the stack: 32-bit Windows callers keep it to 4 bytes.
-__attribute__((target("ssse3"), force_align_arg_pointer)) int MirrorSsse3(const uint8_t* source, uint8_t* target, int pixels)
+__attribute__((target("ssse3"))) inline void LoadMirrorMasks(__m128i m[3][3])
 {
     const MirrorMasks& masks = TheMirrorMasks();
-    __m128i m[3][3];
     for (int k = 0; k < 3; ++k)
         for (int s = 0; s < 3; ++s)
             m[k][s] = _mm_load_si128(reinterpret_cast<const __m128i*>(masks.mask[k][s]));
-    int done = 0;
-    for (; done + 16 <= pixels; done += 16, target += 48) {
-        const uint8_t* from = source + (pixels - 16 - done) * 3;
-        _mm_prefetch(reinterpret_cast<const char*>(from) - 256, _MM_HINT_T0);
-        const __m128i s0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
-        const __m128i s1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 16));
-        const __m128i s2 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 32));
-        for (int k = 0; k < 3; ++k) {
-            const __m128i v = _mm_or_si128(_mm_or_si128(_mm_shuffle_epi8(s0, m[k][0]), _mm_shuffle_epi8(s1, m[k][1])),
-                                           _mm_shuffle_epi8(s2, m[k][2]));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(target + 16 * k), v);
-        }
-    }
-    return done;
 }
 
 // Loads 16 pixels and returns them in reverse order.
@@ -87,13 +71,24 @@ __attribute__((target("ssse3"))) inline void Store48(uint8_t* to, const Reversed
         _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 16 * k), r.v[k]);
 }
 
+// Entry points realign the stack: 32-bit Windows callers keep it to 4 bytes.
+__attribute__((target("ssse3"), force_align_arg_pointer)) int MirrorSsse3(const uint8_t* source, uint8_t* target, int pixels)
+{
+    __m128i m[3][3];
+    LoadMirrorMasks(m);
+    int done = 0;
+    for (; done + 16 <= pixels; done += 16, target += 48) {
+        const uint8_t* from = source + (pixels - 16 - done) * 3;
+        _mm_prefetch(reinterpret_cast<const char*>(from) - 256, _MM_HINT_T0);
+        Store48(target, Reverse16(from, m));
+    }
+    return done;
+}
+
 __attribute__((target("ssse3"), force_align_arg_pointer)) int MirrorSwapSsse3(uint8_t* p, uint8_t* q, int pixels)
 {
-    const MirrorMasks& masks = TheMirrorMasks();
     __m128i m[3][3];
-    for (int k = 0; k < 3; ++k)
-        for (int s = 0; s < 3; ++s)
-            m[k][s] = _mm_load_si128(reinterpret_cast<const __m128i*>(masks.mask[k][s]));
+    LoadMirrorMasks(m);
     int done = 0;
     for (; done + 16 <= pixels; done += 16) {
         uint8_t* front = p + done * 3;

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <vector>
 
-#include "busy_cursor.h"
 #include "color_adjust.h"
 #include "color_model.h"
 #include "flip.h"
@@ -16,6 +15,7 @@
 #include "module.h"
 #include "mul_div.h"
 #include "test_pictures.h"
+#include "wait_cursor.h"
 #include "win_helpers.h"
 #include "win_services.h"
 
@@ -282,18 +282,30 @@ TEST(Meter, DialogPassesRangeAndPositionToItsControl)
     htfx::CMeterControl::Unregister(instance);
 }
 
+// The cursor's display count, as ShowCursor keeps it.
+int CursorDisplayCount()
+{
+    ShowCursor(TRUE);
+    return ShowCursor(FALSE);
+}
+
+// The library's busy cursor is the framework's; nested scopes keep the
+// hourglass until the outer one ends, and each counts itself shown.
 TEST(BusyCursor, NestedBeginsShowTheHourglassUntilTheLastEnd)
 {
     HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
     SetCursor(arrow);
-    htfx::BeginBusyCursor();
-    htfx::BeginBusyCursor();
-    EXPECT_EQ(2, htfx::BusyCursorDepth());
-    EXPECT_EQ(LoadCursor(nullptr, IDC_WAIT), GetCursor());
-    htfx::EndBusyCursor();
-    EXPECT_EQ(LoadCursor(nullptr, IDC_WAIT), GetCursor());
-    htfx::EndBusyCursor();
-    EXPECT_EQ(0, htfx::BusyCursorDepth());
+    const int shown = CursorDisplayCount();
+    {
+        framework::CWaitCursor outer;
+        {
+            framework::CWaitCursor inner;
+            EXPECT_EQ(shown + 2, CursorDisplayCount());
+            EXPECT_EQ(LoadCursor(nullptr, IDC_WAIT), GetCursor());
+        }
+        EXPECT_EQ(LoadCursor(nullptr, IDC_WAIT), GetCursor());
+    }
+    EXPECT_EQ(shown, CursorDisplayCount());
     EXPECT_EQ(arrow, GetCursor());
 }
 

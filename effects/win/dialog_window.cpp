@@ -14,20 +14,26 @@ HWND CDialogWindow::CreateModeless(const char* name, HWND owner)
     return CreateDialogParamA(ModuleInstance(), name, owner, Procedure, reinterpret_cast<LPARAM>(this));
 }
 
+INT_PTR CDialogWindow::Dispatch(const framework::Message& m)
+{
+    LRESULT result = 0;
+    if (HandleMessage(m, result))
+        return result;
+    if (m.id == WM_COMMAND && HandleCommand(m.CommandId(), m.NotifyCode()))
+        return TRUE;
+    return FALSE;
+}
+
 INT_PTR CALLBACK CDialogWindow::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
 {
+    const framework::Message m{window, message, wparam, lparam};
     auto* self = reinterpret_cast<CDialogWindow*>(GetWindowLongPtrA(window, DWLP_USER));
     if (message == WM_INITDIALOG) {
-        self = reinterpret_cast<CDialogWindow*>(lparam);
-        SetWindowLongPtrA(window, DWLP_USER, lparam);
+        self = reinterpret_cast<CDialogWindow*>(m.InitParam());
+        SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
         self->hwnd_ = window;
     }
-    if (!self)
-        return FALSE;
-    INT_PTR result = FALSE;
-    if (!self->OnMessage(message, wparam, lparam, &result))
-        return FALSE;
-    return result;
+    return self ? self->Dispatch(m) : FALSE;
 }
 
 }  // namespace htfx

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+#include "handles.h"
 #include "meter_geometry.h"
-#include "module.h"
 
 namespace htfx {
 
@@ -12,31 +12,23 @@ namespace {
 const char kMeterClass[] = "Meter";
 const COLORREF kBlue = RGB(0, 0, 255);
 
-int Range(HWND window)
-{
-    return LOWORD(GetWindowLongA(window, 0));
-}
-
-int Position(HWND window)
-{
-    return HIWORD(GetWindowLongA(window, 0));
-}
-
-void Store(HWND window, int range, int position)
-{
-    SetWindowLongA(window, 0, LONG(MAKELONG(WORD(range), WORD(position))));
-    InvalidateRect(window, nullptr, FALSE);
-}
-
 }  // namespace
 
-const CMeterControl::Entry CMeterControl::kMessages[] = {
-    {WM_PAINT, &CMeterControl::OnPaint},
-    {kMeterSetRange, &CMeterControl::OnSetRange},
-    {kMeterGetRange, &CMeterControl::OnGetRange},
-    {kMeterSetPosition, &CMeterControl::OnSetPosition},
-    {kMeterGetPosition, &CMeterControl::OnGetPosition},
-};
+int CMeterControl::Range() const
+{
+    return LOWORD(GetWindowLongA(window_, 0));
+}
+
+int CMeterControl::Position() const
+{
+    return HIWORD(GetWindowLongA(window_, 0));
+}
+
+void CMeterControl::Store(int range, int position)
+{
+    SetWindowLongA(window_, 0, LONG(MAKELONG(WORD(range), WORD(position))));
+    InvalidateRect(window_, nullptr, FALSE);
+}
 
 bool CMeterControl::Register(HINSTANCE instance)
 {
@@ -83,46 +75,48 @@ void CMeterControl::Paint(HDC dc, const RECT& client, int range, int position)
 
 LRESULT CALLBACK CMeterControl::Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
 {
-    for (const Entry& entry : kMessages)
-        if (entry.message == message)
-            return entry.handler(window, wparam, lparam);
+    CMeterControl meter(window);
+    LRESULT result = 0;
+    if (meter.HandleMessage(framework::Message{window, message, wparam, lparam}, result))
+        return result;
     return DefWindowProcA(window, message, wparam, lparam);
 }
 
-LRESULT CMeterControl::OnPaint(HWND window, WPARAM, LPARAM)
+LRESULT CMeterControl::OnPaint(const framework::Message&)
 {
     PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
+    HDC dc = BeginPaint(window_, &paint);
     RECT client;
-    GetClientRect(window, &client);
-    HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(GetParent(window), WM_GETFONT, 0, 0)));
-    Paint(dc, client, Range(window), Position(window));
-    if (font)
-        SelectObject(dc, font);
-    EndPaint(window, &paint);
+    GetClientRect(window_, &client);
+    {
+        const framework::SelectedObject font(
+            dc, reinterpret_cast<HGDIOBJ>(SendMessageA(GetParent(window_), WM_GETFONT, 0, 0)));
+        Paint(dc, client, Range(), Position());
+    }
+    EndPaint(window_, &paint);
     return 0;
 }
 
-LRESULT CMeterControl::OnSetRange(HWND window, WPARAM wparam, LPARAM)
+LRESULT CMeterControl::OnSetRange(const framework::Message& m)
 {
-    Store(window, LOWORD(wparam), Position(window));
+    Store(MeterValue(m), Position());
     return 0;
 }
 
-LRESULT CMeterControl::OnGetRange(HWND window, WPARAM, LPARAM)
+LRESULT CMeterControl::OnGetRange(const framework::Message&)
 {
-    return Range(window);
+    return Range();
 }
 
-LRESULT CMeterControl::OnSetPosition(HWND window, WPARAM wparam, LPARAM)
+LRESULT CMeterControl::OnSetPosition(const framework::Message& m)
 {
-    Store(window, Range(window), LOWORD(wparam));
+    Store(Range(), MeterValue(m));
     return 0;
 }
 
-LRESULT CMeterControl::OnGetPosition(HWND window, WPARAM, LPARAM)
+LRESULT CMeterControl::OnGetPosition(const framework::Message&)
 {
-    return Position(window);
+    return Position();
 }
 
 }  // namespace htfx

@@ -1,18 +1,10 @@
 #include "meter_dialog.h"
 
-#include "meter_control.h"
 #include "module.h"
 #include "resource.h"
+#include "strings.h"
 
 namespace htfx {
-
-const MessageEntry<CMeterDialog> CMeterDialog::kMessages[] = {
-    {WM_INITDIALOG, &CMeterDialog::OnInitDialog},
-};
-
-const CommandEntry<CMeterDialog> CMeterDialog::kCommands[] = {
-    {IDCANCEL, &CMeterDialog::Ignore},  // the work cannot be stopped from here
-};
 
 bool CMeterDialog::Open(HWND owner, int range)
 {
@@ -27,8 +19,8 @@ void CMeterDialog::SetPosition(int position)
 {
     if (!hwnd_)
         return;
-    SendMessageA(hwnd_, kMeterSetPosition, WPARAM(position), 0);
-    UpdateWindow(GetDlgItem(hwnd_, IDC_METER));
+    SendMeter(hwnd_, kMeterSetPosition, position);
+    UpdateWindow(Meter());
 }
 
 void CMeterDialog::Close()
@@ -38,22 +30,22 @@ void CMeterDialog::Close()
     hwnd_ = nullptr;
 }
 
-bool CMeterDialog::OnMessage(UINT message, WPARAM wparam, LPARAM lparam, INT_PTR* result)
+HWND CMeterDialog::Meter() const
 {
-    // Range and position go on to the meter.
-    if (message == kMeterSetRange || message == kMeterSetPosition) {
-        SendDlgItemMessageA(hwnd_, IDC_METER, message, wparam, lparam);
-        *result = TRUE;
-        return true;
-    }
-    return RouteMessage(this, kMessages, kCommands, message, wparam, lparam, result);
+    return GetDlgItem(hwnd_, IDC_METER);
 }
 
-INT_PTR CMeterDialog::OnInitDialog(WPARAM, LPARAM)
+LRESULT CMeterDialog::OnMeterValue(const framework::Message& m)
 {
-    SetWindowTextA(hwnd_, LoadText(IDS_METER_CAPTION).c_str());
+    SendMeter(Meter(), m.id, MeterValue(m));
+    return TRUE;
+}
+
+LRESULT CMeterDialog::OnInitDialog(const framework::Message&)
+{
+    SetWindowTextA(hwnd_, framework::LoadText(IDS_METER_CAPTION, ModuleInstance()).c_str());
     if (range_ != 0)
-        SendDlgItemMessageA(hwnd_, IDC_METER, kMeterSetRange, WPARAM(LOWORD(range_)), 0);
+        SendMeter(Meter(), kMeterSetRange, range_);
     return TRUE;
 }
 

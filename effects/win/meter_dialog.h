@@ -1,10 +1,12 @@
 // The modeless "METERDLG" box with its meter, shown while rows are processed.
 #pragma once
 #include "dialog_window.h"
+#include "meter_control.h"
+#include "message_table.h"
 
 namespace htfx {
 
-class CMeterDialog : public CDialogWindow {
+class CMeterDialog : public framework::Routed<CMeterDialog, CDialogWindow> {
 public:
     // Opens over `owner` with the range set; false if it cannot be shown
     // (the work goes on without it).
@@ -14,14 +16,24 @@ public:
     ~CMeterDialog() override { Close(); }
 
 protected:
-    bool OnMessage(UINT message, WPARAM wparam, LPARAM lparam, INT_PTR* result) override;
+    LRESULT OnInitDialog(const framework::Message& m);
+    // Range and position sent to the box go on to its meter.
+    LRESULT OnMeterValue(const framework::Message& m);
+    void Ignore() {}
+
+public:
+    static constexpr framework::MessageEntry<CMeterDialog> kMessages[] = {
+        {WM_INITDIALOG, &CMeterDialog::OnInitDialog},
+        {kMeterSetRange, &CMeterDialog::OnMeterValue},
+        {kMeterSetPosition, &CMeterDialog::OnMeterValue},
+    };
+    static constexpr framework::CommandEntry<CMeterDialog> kCommands[] = {
+        {IDCANCEL, &CMeterDialog::Ignore},  // the work cannot be stopped from here
+    };
 
 private:
-    INT_PTR OnInitDialog(WPARAM, LPARAM);
+    HWND Meter() const;
     int range_ = 0;
-    static const MessageEntry<CMeterDialog> kMessages[];
-    static const CommandEntry<CMeterDialog> kCommands[];
-    void Ignore() {}
 };
 
 }  // namespace htfx

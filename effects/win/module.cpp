@@ -21,11 +21,4 @@ void SetModuleInstance(HINSTANCE instance)
     g_instance = instance;
 }
 
-std::string LoadText(UINT id)
-{
-    char text[256] = {};
-    LoadStringA(ModuleInstance(), id, text, sizeof text);
-    return text;
-}
-
 }  // namespace htfx

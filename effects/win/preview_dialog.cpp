@@ -2,14 +2,14 @@
 
 #include <cstdio>
 
-#include "busy_cursor.h"
 #include "meter_control.h"
 #include "meter_dialog.h"
 #include "module.h"
 #include "mul_div.h"
 #include "pixel_operation.h"
-#include "resource.h"
 #include "row_streams.h"
+#include "strings.h"
+#include "wait_cursor.h"
 
 namespace htfx {
 
@@ -34,29 +34,9 @@ const struct {
 
 }  // namespace
 
-const MessageEntry<CPreviewDialog> CPreviewDialog::kMessages[] = {
-    {WM_INITDIALOG, &CPreviewDialog::OnInitDialog},
-    {WM_HSCROLL, &CPreviewDialog::OnHScroll},
-    {WM_PAINT, &CPreviewDialog::OnPaint},
-    {WM_PALETTECHANGED, &CPreviewDialog::OnPaletteChanged},
-    {WM_QUERYNEWPALETTE, &CPreviewDialog::OnQueryNewPalette},
-    {WM_CTLCOLORSTATIC, &CPreviewDialog::OnControlColour},
-    {WM_CTLCOLORDLG, &CPreviewDialog::OnControlColour},
-    {WM_SYSCOLORCHANGE, &CPreviewDialog::OnSysColorChange},
-    {WM_CLOSE, &CPreviewDialog::OnClose},
-};
-
-const CommandEntry<CPreviewDialog> CPreviewDialog::kCommands[] = {
-    {IDOK, &CPreviewDialog::OnOk},
-    {IDCANCEL, &CPreviewDialog::OnCancel},
-    {IDC_UPDATE, &CPreviewDialog::OnUpdate},
-};
-
 CPreviewDialog::~CPreviewDialog()
 {
     CleanUp();
-    if (face_brush_)
-        DeleteObject(face_brush_);
 }
 
 int CPreviewDialog::Run()
@@ -68,17 +48,12 @@ int CPreviewDialog::Run()
     return result == -1 || !opened_ ? HTFX_NO_PREVIEW : int(result);
 }
 
-bool CPreviewDialog::OnMessage(UINT message, WPARAM wparam, LPARAM lparam, INT_PTR* result)
-{
-    return RouteMessage(this, kMessages, kCommands, message, wparam, lparam, result);
-}
-
-INT_PTR CPreviewDialog::OnInitDialog(WPARAM, LPARAM)
+LRESULT CPreviewDialog::OnInitDialog(const framework::Message&)
 {
     opened_ = true;
-    SetWindowTextA(hwnd_, LoadText(IDS_PREVIEW_CAPTION).c_str());
+    SetWindowTextA(hwnd_, framework::LoadText(IDS_PREVIEW_CAPTION, ModuleInstance()).c_str());
     for (const auto& text : kTexts)
-        SetDlgItemTextA(hwnd_, text.id, LoadText(text.text).c_str());
+        SetDlgItemTextA(hwnd_, text.id, framework::LoadText(text.text, ModuleInstance()).c_str());
 
     class_registered_ = CMeterControl::Register(ModuleInstance());
     const bool paletted = job_.display_colours <= 256;
@@ -117,27 +92,27 @@ INT_PTR CPreviewDialog::OnInitDialog(WPARAM, LPARAM)
     return TRUE;
 }
 
-INT_PTR CPreviewDialog::OnHScroll(WPARAM wparam, LPARAM lparam)
+LRESULT CPreviewDialog::OnHScroll(const framework::Message& m)
 {
-    const int k = GetDlgCtrlID(reinterpret_cast<HWND>(lparam)) - IDC_SLIDER_FIRST;
+    const int k = GetDlgCtrlID(m.ScrollBar()) - IDC_SLIDER_FIRST;
     if (k < kFirstSliderRow || k > kLastSliderRow || !HasRow(k))
         return FALSE;
     SliderRow& row = rows_[k];
     int position = row.position;
-    switch (LOWORD(wparam)) {
+    switch (m.ScrollCode()) {
     case SB_LINELEFT: position -= 1; break;
     case SB_LINERIGHT: position += 1; break;
     case SB_PAGELEFT: position -= row.page; break;
     case SB_PAGERIGHT: position += row.page; break;
     case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: position = short(HIWORD(wparam)); break;
+    case SB_THUMBTRACK: position = m.ScrollPos(); break;
     default: return TRUE;
     }
     position = Hold(position, row.minimum, row.maximum);
     if (position == row.position)
         return TRUE;
     row.position = row.pending = position;
-    SetScrollPos(reinterpret_cast<HWND>(lparam), SB_CTL, position, TRUE);
+    SetScrollPos(m.ScrollBar(), SB_CTL, position, TRUE);
     SetValueText(k, position);
     working_.value[k] = Hold(base_.value[k] + position + MulDiv(base_.value[k], position, 100), -99, 99);
     changed_ = true;
@@ -152,7 +127,7 @@ void CPreviewDialog::OnUpdate()
 {
     if (picture_.Paletted())
         return;
-    CBusyCursor busy;
+    framework::CWaitCursor busy;
     CMeterDialog meter;
     const bool shown = meter.Open(hwnd_, job_.rows);
     if (shown)
@@ -199,7 +174,7 @@ void CPreviewDialog::OnCancel()
     EndDialog(hwnd_, HTFX_OK);
 }
 
-INT_PTR CPreviewDialog::OnClose(WPARAM, LPARAM)
+LRESULT CPreviewDialog::OnClose(const framework::Message&)
 {
     OnCancel();
     return TRUE;
@@ -220,7 +195,7 @@ void CPreviewDialog::WriteDestination(const Amounts* amounts)
         }
         return;
     }
-    CBusyCursor busy;
+    framework::CWaitCursor busy;
     CMeterDialog meter;
     const bool shown = meter.Open(hwnd_, job_.rows);
     const CombinedOperation operation(*amounts);
@@ -235,7 +210,7 @@ void CPreviewDialog::WriteDestination(const Amounts* amounts)
     }
 }
 
-INT_PTR CPreviewDialog::OnPaint(WPARAM, LPARAM)
+LRESULT CPreviewDialog::OnPaint(const framework::Message&)
 {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd_, &paint);
@@ -248,40 +223,39 @@ INT_PTR CPreviewDialog::OnPaint(WPARAM, LPARAM)
     return TRUE;
 }
 
-INT_PTR CPreviewDialog::OnPaletteChanged(WPARAM, LPARAM)
+LRESULT CPreviewDialog::OnPaletteChanged(const framework::Message&)
 {
     InvalidatePreview();
     return TRUE;
 }
 
-INT_PTR CPreviewDialog::OnQueryNewPalette(WPARAM, LPARAM)
+LRESULT CPreviewDialog::OnQueryNewPalette(const framework::Message&)
 {
     if (!drawing_)
         return FALSE;
-    HWND area = GetDlgItem(hwnd_, IDC_PREVIEW_AREA);
-    HDC dc = GetDC(area);
-    const UINT changed = DrawDibRealize(drawing_, dc, FALSE);
-    ReleaseDC(area, dc);
+    UINT changed;
+    {
+        framework::WindowDc dc(GetDlgItem(hwnd_, IDC_PREVIEW_AREA));
+        changed = DrawDibRealize(drawing_, dc, FALSE);
+    }
     if (changed)
         InvalidatePreview();
     return TRUE;
 }
 
-INT_PTR CPreviewDialog::OnControlColour(WPARAM wparam, LPARAM)
+LRESULT CPreviewDialog::OnControlColour(const framework::Message& m)
 {
-    HDC dc = reinterpret_cast<HDC>(wparam);
+    HDC dc = m.Dc();
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     SetBkMode(dc, TRANSPARENT);
     if (!face_brush_)
-        face_brush_ = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
-    return reinterpret_cast<INT_PTR>(face_brush_);
+        face_brush_.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+    return reinterpret_cast<LRESULT>(face_brush_.get());
 }
 
-INT_PTR CPreviewDialog::OnSysColorChange(WPARAM, LPARAM)
+LRESULT CPreviewDialog::OnSysColorChange(const framework::Message&)
 {
-    if (face_brush_)
-        DeleteObject(face_brush_);
-    face_brush_ = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+    face_brush_.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
     return TRUE;
 }
 

@@ -7,12 +7,15 @@
 
 #include "color_model.h"
 #include "dialog_window.h"
+#include "handles.h"
+#include "message_table.h"
 #include "preview_picture.h"
+#include "resource.h"
 #include "services.h"
 
 namespace htfx {
 
-class CPreviewDialog : public CDialogWindow {
+class CPreviewDialog : public framework::Routed<CPreviewDialog, CDialogWindow> {
 public:
     explicit CPreviewDialog(PreviewJob& job) : job_(job) {}
     ~CPreviewDialog() override;
@@ -20,7 +23,35 @@ public:
     int Run();
 
 protected:
-    bool OnMessage(UINT message, WPARAM wparam, LPARAM lparam, INT_PTR* result) override;
+    LRESULT OnInitDialog(const framework::Message& m);
+    LRESULT OnHScroll(const framework::Message& m);
+    LRESULT OnPaint(const framework::Message& m);
+    LRESULT OnPaletteChanged(const framework::Message& m);
+    LRESULT OnQueryNewPalette(const framework::Message& m);
+    LRESULT OnControlColour(const framework::Message& m);
+    LRESULT OnSysColorChange(const framework::Message& m);
+    LRESULT OnClose(const framework::Message& m);
+    void OnOk();
+    void OnCancel();
+    void OnUpdate();
+
+public:
+    static constexpr framework::MessageEntry<CPreviewDialog> kMessages[] = {
+        {WM_INITDIALOG, &CPreviewDialog::OnInitDialog},
+        {WM_HSCROLL, &CPreviewDialog::OnHScroll},
+        {WM_PAINT, &CPreviewDialog::OnPaint},
+        {WM_PALETTECHANGED, &CPreviewDialog::OnPaletteChanged},
+        {WM_QUERYNEWPALETTE, &CPreviewDialog::OnQueryNewPalette},
+        {WM_CTLCOLORSTATIC, &CPreviewDialog::OnControlColour},
+        {WM_CTLCOLORDLG, &CPreviewDialog::OnControlColour},
+        {WM_SYSCOLORCHANGE, &CPreviewDialog::OnSysColorChange},
+        {WM_CLOSE, &CPreviewDialog::OnClose},
+    };
+    static constexpr framework::CommandEntry<CPreviewDialog> kCommands[] = {
+        {IDOK, &CPreviewDialog::OnOk},
+        {IDCANCEL, &CPreviewDialog::OnCancel},
+        {IDC_UPDATE, &CPreviewDialog::OnUpdate},
+    };
 
 private:
     // One row of the slider table, in amount order.
@@ -31,18 +62,6 @@ private:
         int maximum = 99;
         int page = 99 * 20 / 100;
     };
-
-    INT_PTR OnInitDialog(WPARAM, LPARAM);
-    INT_PTR OnHScroll(WPARAM, LPARAM);
-    INT_PTR OnPaint(WPARAM, LPARAM);
-    INT_PTR OnPaletteChanged(WPARAM, LPARAM);
-    INT_PTR OnQueryNewPalette(WPARAM, LPARAM);
-    INT_PTR OnControlColour(WPARAM, LPARAM);
-    INT_PTR OnSysColorChange(WPARAM, LPARAM);
-    INT_PTR OnClose(WPARAM, LPARAM);
-    void OnOk();
-    void OnCancel();
-    void OnUpdate();
 
     bool HasRow(int k) const { return (job_.channel_mask & (1 << k)) != 0; }
     RECT PreviewArea() const;
@@ -55,16 +74,13 @@ private:
     PreviewJob& job_;
     CPreviewPicture picture_;
     HDRAWDIB drawing_ = nullptr;
-    HBRUSH face_brush_ = nullptr;
+    framework::GdiBrush face_brush_;
     bool class_registered_ = false;
     bool changed_ = false;
     bool opened_ = false;
     Amounts working_{};
     Amounts base_{};
     SliderRow rows_[7];
-
-    static const MessageEntry<CPreviewDialog> kMessages[];
-    static const CommandEntry<CPreviewDialog> kCommands[];
 };
 
 }  // namespace htfx

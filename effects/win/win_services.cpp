@@ -2,32 +2,12 @@
 
 #include <windows.h>
 
+#include "handles.h"
 #include "preview_dialog.h"
 #include "temp_file.h"
 #include "window_capture.h"
 
 namespace htfx {
-
-namespace {
-
-// A device context of the whole display, released on destruction.
-class DisplayDc {
-public:
-    DisplayDc() : dc_(GetDC(nullptr)) {}
-    ~DisplayDc()
-    {
-        if (dc_)
-            ReleaseDC(nullptr, dc_);
-    }
-    DisplayDc(const DisplayDc&) = delete;
-    DisplayDc& operator=(const DisplayDc&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
-}  // namespace
 
 void WinServices::Trace(const char* line)
 {
@@ -43,20 +23,20 @@ int WinServices::CaptureWindow(void* window, std::unique_ptr<WindowCapture>* cap
 
 int WinServices::DisplayBitsPerPixel()
 {
-    DisplayDc dc;
-    if (!dc.get())
+    const framework::WindowDc dc(nullptr);
+    if (!dc)
         return 0;
-    return GetDeviceCaps(dc.get(), BITSPIXEL) * GetDeviceCaps(dc.get(), PLANES);
+    return GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
 }
 
 long WinServices::DisplayColours()
 {
-    DisplayDc dc;
-    if (!dc.get())
+    const framework::WindowDc dc(nullptr);
+    if (!dc)
         return 0;
-    if (GetDeviceCaps(dc.get(), RASTERCAPS) & RC_PALETTE)
-        return GetDeviceCaps(dc.get(), SIZEPALETTE);
-    const int bits = GetDeviceCaps(dc.get(), BITSPIXEL) * GetDeviceCaps(dc.get(), PLANES);
+    if (GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE)
+        return GetDeviceCaps(dc, SIZEPALETTE);
+    const int bits = GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
     if (bits <= 0)
         return 0;
     return bits >= 24 ? 1L << 24 : 1L << bits;

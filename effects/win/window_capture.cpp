@@ -3,29 +3,11 @@
 #include <algorithm>
 #include <vector>
 
+#include "handles.h"
+
 namespace htfx {
 
 namespace {
-
-// GDI handles released on destruction.
-struct DcHandle {
-    HDC dc = nullptr;
-    bool owned_by_create = true;
-    ~DcHandle()
-    {
-        if (dc)
-            DeleteDC(dc);
-    }
-};
-
-struct BitmapHandle {
-    HBITMAP bitmap = nullptr;
-    ~BitmapHandle()
-    {
-        if (bitmap)
-            DeleteObject(bitmap);
-    }
-};
 
 // The copied screen area, read back one row at a time as 24-bit pixels.
 class ScreenCapture : public WindowCapture {
@@ -44,14 +26,14 @@ public:
         info.bmiHeader.biCompression = BI_RGB;
         row_.resize(((size_t(width_) * 3 + 3) & ~size_t(3)));
         // Rows of the bitmap count from the bottom.
-        if (GetDIBits(memory_.dc, bitmap_.bitmap, UINT(rows_ - 1 - y), 1, row_.data(), &info, DIB_RGB_COLORS) == 1)
+        if (GetDIBits(memory_.get(), bitmap_.get(), UINT(rows_ - 1 - y), 1, row_.data(), &info, DIB_RGB_COLORS) == 1)
             std::copy(row_.begin(), row_.begin() + width_ * 3, pixels);
         else
             std::fill(pixels, pixels + width_ * 3, uint8_t(0));
     }
 
-    DcHandle memory_;
-    BitmapHandle bitmap_;
+    framework::CreatedDc memory_;
+    framework::GdiBitmap bitmap_;
 
 private:
     int width_, rows_;
@@ -70,11 +52,10 @@ int CaptureClientArea(HWND window, std::unique_ptr<WindowCapture>* capture)
     POINT corner{0, 0};
     ClientToScreen(window, &corner);
     OffsetRect(&area, corner.x, corner.y);
-    HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    const framework::CreatedDc display_dc(CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
+    HDC display = display_dc.get();
     if (!display)
         return 4;
-    DcHandle display_dc;
-    display_dc.dc = display;
     area.left = std::max<LONG>(area.left, 0);
     area.top = std::max<LONG>(area.top, 0);
     area.right = std::min<LONG>(area.right, GetDeviceCaps(display, HORZRES));
@@ -83,13 +64,16 @@ int CaptureClientArea(HWND window, std::unique_ptr<WindowCapture>* capture)
     if (width < 1 || rows < 1)
         return 4;
     auto screen = std::make_unique<ScreenCapture>(width, rows);
-    screen->memory_.dc = CreateCompatibleDC(display);
-    screen->bitmap_.bitmap = CreateCompatibleBitmap(display, width, rows);
-    if (!screen->memory_.dc || !screen->bitmap_.bitmap)
+    screen->memory_.reset(CreateCompatibleDC(display));
+    screen->bitmap_.reset(CreateCompatibleBitmap(display, width, rows));
+    HDC memory = screen->memory_.get();
+    if (!memory || !screen->bitmap_)
         return 4;
-    HGDIOBJ old = SelectObject(screen->memory_.dc, screen->bitmap_.bitmap);
-    const BOOL copied = BitBlt(screen->memory_.dc, 0, 0, width, rows, display, area.left, area.top, SRCCOPY);
-    SelectObject(screen->memory_.dc, old);
+    BOOL copied;
+    {
+        const framework::SelectedObject selected(memory, screen->bitmap_.get());
+        copied = BitBlt(memory, 0, 0, width, rows, display, area.left, area.top, SRCCOPY);
+    }
     if (!copied)
         return 4;
     *capture = std::move(screen);

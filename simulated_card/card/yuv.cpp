@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "yuv_rule.h"
+
 namespace kxcard {
 
 namespace {
@@ -11,8 +13,8 @@ int ClampSigned(int v) { return std::clamp(v, -128, 127); }
 
 Yuv ToYuv(Pixel p)
 {
-    int y = (76 * p.r + 150 * p.g + 29 * p.b) >> 8;
-    return Yuv{y, ClampSigned((p.b - y) * 127 / 226), ClampSigned((p.r - y) * 127 / 179)};
+    const kx::colour::YuvValues c = kx::colour::YuvFromRgb(p.r, p.g, p.b);
+    return Yuv{c.y, ClampSigned(c.u), ClampSigned(c.v)};
 }
 
 Pixel FromYuv(Yuv c)

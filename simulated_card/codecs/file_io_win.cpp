@@ -5,29 +5,11 @@
 
 #include <string>
 
+#include "handles.h"
 #include "picture_codecs.h"
 
 namespace kx::codecs {
 namespace {
-
-// Owns a file handle.
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE h) : h_(h) {}
-  ~FileHandle() { if (valid()) CloseHandle(h_); }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return h_; }
-  void close() { reset(INVALID_HANDLE_VALUE); }
-  void reset(HANDLE h) {
-    if (valid()) CloseHandle(h_);
-    h_ = h;
-  }
-
- private:
-  HANDLE h_;
-};
 
 std::string systemError(const char* what, DWORD code) {
   char text[256] = {};
@@ -51,8 +33,9 @@ std::wstring widen(const char* path) {
 }  // namespace
 
 Status readFileBytes(const wchar_t* path, std::vector<std::uint8_t>& out, std::size_t maxBytes) {
-  FileHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return Status::fail(systemError("cannot open the file", GetLastError()));
+  framework::KernelHandle file(framework::OwnFile(
+      CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+  if (!file) return Status::fail(systemError("cannot open the file", GetLastError()));
   LARGE_INTEGER size;
   if (!GetFileSizeEx(file.get(), &size)) return Status::fail(systemError("cannot read the file", GetLastError()));
   if (std::uint64_t(size.QuadPart) > maxBytes) return Status::fail("the file is too large");
@@ -73,15 +56,16 @@ Status writeFileAtomically(const wchar_t* path, const std::uint8_t* data, std::s
   // The temporary file: the target's name plus a suffix no other file has,
   // in the same folder (so that the final move stays on one volume).
   std::wstring temp;
-  FileHandle file(INVALID_HANDLE_VALUE);
-  for (unsigned attempt = 0; attempt < 100 && !file.valid(); ++attempt) {
+  framework::KernelHandle file;
+  for (unsigned attempt = 0; attempt < 100 && !file; ++attempt) {
     temp = std::wstring(path) + L"." + std::to_wstring(GetCurrentProcessId()) + L"." +
            std::to_wstring(GetTickCount() + attempt) + L".tmp";
-    file.reset(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid() && GetLastError() != ERROR_FILE_EXISTS)
+    file = framework::OwnFile(
+        CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file && GetLastError() != ERROR_FILE_EXISTS)
       return Status::fail(systemError("cannot create the file", GetLastError()));
   }
-  if (!file.valid()) return Status::fail("cannot create a temporary file beside the target");
+  if (!file) return Status::fail("cannot create a temporary file beside the target");
   std::size_t done = 0;
   bool ok = true;
   DWORD error = 0;
@@ -92,7 +76,7 @@ Status writeFileAtomically(const wchar_t* path, const std::uint8_t* data, std::s
     done += put;
   }
   if (ok && !FlushFileBuffers(file.get())) { ok = false; error = GetLastError(); }
-  file.close();
+  file.reset();
   if (ok && !MoveFileExW(temp.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     ok = false;
     error = GetLastError();

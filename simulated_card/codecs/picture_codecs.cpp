@@ -5,6 +5,7 @@
 #include <new>
 
 #include "format_codecs.h"
+#include "yuv_rule.h"
 
 namespace kx::codecs {
 
@@ -66,9 +67,8 @@ std::uint8_t clampByte(int v) { return std::uint8_t(std::clamp(v, 0, 255)); }
 }  // namespace
 
 Yuv yuvFromRgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-  int y = (76 * r + 150 * g + 29 * b) >> 8;
-  int u = (b - y) * 127 / 226, v = (r - y) * 127 / 179;  // C++ division truncates towards zero
-  return {std::uint8_t(y), std::uint8_t(std::int8_t(u)), std::uint8_t(std::int8_t(v))};
+  const kx::colour::YuvValues c = kx::colour::YuvFromRgb(r, g, b);
+  return {std::uint8_t(c.y), std::uint8_t(std::int8_t(c.u)), std::uint8_t(std::int8_t(c.v))};
 }
 
 Rgb rgbFromYuv(std::uint8_t y, std::uint8_t u, std::uint8_t v) {
