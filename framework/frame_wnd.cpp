@@ -8,6 +8,12 @@
 
 namespace framework {
 
+namespace {
+// A bar the user has shown, also while the frame itself is hidden (where
+// IsWindowVisible would say no and the layout would leave the bar out).
+bool IsShown(HWND bar) { return (GetWindowLongPtrA(bar, GWL_STYLE) & WS_VISIBLE) != 0; }
+}  // namespace
+
 bool CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs)
 {
     if (!cs.lpszClass) {
@@ -157,12 +163,12 @@ void CFrameWnd::RecalcLayout()
     if (!hwnd_)
         return;
     RECT area = ClientRect();
-    if (statusBar_ && statusBar_->Handle() && IsWindowVisible(*statusBar_)) {
+    if (statusBar_ && statusBar_->Handle() && IsShown(*statusBar_)) {
         statusBar_->Send(WM_SIZE);
         statusBar_->Layout();
         area.bottom -= statusBar_->Height();
     }
-    if (toolBar_ && toolBar_->Handle() && IsWindowVisible(*toolBar_)) {
+    if (toolBar_ && toolBar_->Handle() && IsShown(*toolBar_)) {
         SIZE size = toolBar_->CalcSize();
         RECT bar = area;
         switch (toolBar_->Side()) {
@@ -218,7 +224,7 @@ bool CFrameWnd::PreTranslateMessage(MSG& msg)
 
 void CFrameWnd::OnIdleUpdate()
 {
-    if (!toolBar_ || !toolBar_->Handle() || !IsWindowVisible(*toolBar_))
+    if (!toolBar_ || !toolBar_->Handle() || !IsShown(*toolBar_))
         return;
     int count = static_cast<int>(toolBar_->Send(TB_BUTTONCOUNT));
     for (int i = 0; i < count; ++i) {
@@ -338,25 +344,25 @@ void CFrameWnd::OnAppExit()
 void CFrameWnd::OnViewToolBar()
 {
     if (toolBar_)
-        ShowControlBar(toolBar_, !IsWindowVisible(*toolBar_));
+        ShowControlBar(toolBar_, !IsShown(*toolBar_));
 }
 
 void CFrameWnd::OnViewStatusBar()
 {
     if (statusBar_)
-        ShowControlBar(statusBar_, !IsWindowVisible(*statusBar_));
+        ShowControlBar(statusBar_, !IsShown(*statusBar_));
 }
 
 void CFrameWnd::OnUpdateViewToolBar(CCmdUI& ui)
 {
     ui.Enable(toolBar_ != nullptr);
-    ui.SetCheck(toolBar_ && IsWindowVisible(*toolBar_));
+    ui.SetCheck(toolBar_ && IsShown(*toolBar_));
 }
 
 void CFrameWnd::OnUpdateViewStatusBar(CCmdUI& ui)
 {
     ui.Enable(statusBar_ != nullptr);
-    ui.SetCheck(statusBar_ && IsWindowVisible(*statusBar_));
+    ui.SetCheck(statusBar_ && IsShown(*statusBar_));
 }
 
 }  // namespace framework

@@ -92,8 +92,9 @@ bool CMainFrame::OnCreateClient(framework::CreateContext* context)
     if (!CFrameWnd::OnCreateClient(context))
         return false;
     // The viewer's template pairs this frame with its video view.
-    if (auto* view = dynamic_cast<CVDView*>(ActiveView()))
-        view->AttachFrame(this);
+    view_ = dynamic_cast<CVDView*>(ActiveView());
+    if (view_)
+        view_->AttachFrame(this);
     return true;
 }
 

@@ -70,6 +70,7 @@ protected:
     void OnUpdateFullScreen(framework::CCmdUI& ui);
     void OnUpdateBarToggle(framework::CCmdUI& ui);
     void OnUpdateFlip(framework::CCmdUI& ui);
+    void OnUpdateUnload(framework::CCmdUI& ui);
 
     friend struct framework::TableAccess;
     static constexpr framework::MessageEntry<CMainFrame> kMessages[] = {
@@ -96,6 +97,7 @@ protected:
         {ID_VIEW_FULL_SCREEN, &CMainFrame::OnUpdateFullScreen},
         {framework::IdRange{ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}, &CMainFrame::OnUpdateBarToggle},
         {framework::IdRange{ID_IMAGE_FLIP_HORIZONTAL, ID_IMAGE_FLIP_BOTH}, &CMainFrame::OnUpdateFlip},
+        {ID_IMAGE_UNLOAD, &CMainFrame::OnUpdateUnload},
     };
 
 private:

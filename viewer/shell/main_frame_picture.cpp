@@ -237,6 +237,15 @@ bool CMainFrame::FitToPicture(const std::string& path)
     // screen when it is on).
     fullScreen_ = false;
     LeaveFullScreen(&placement);
+    // At its new width the frame's menu may take another line: the height
+    // is put right once the frame has been laid out there.
+    if (view_ && !IsZoomed(hwnd_)) {
+        RECT video = view_->ClientRect();
+        RECT frame = WindowRect();
+        if (video.right != width || video.bottom != height)
+            SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left + width - video.right,
+                         frame.bottom - frame.top + height - video.bottom, SWP_NOMOVE | SWP_NOZORDER);
+    }
     return true;
 }
 
@@ -266,6 +275,11 @@ LRESULT CMainFrame::OnDropFiles(const Message& m)
     }
     ReplaceVideoItemText(MenuName(chosen));
     return 0;
+}
+
+void CMainFrame::OnUpdateUnload(CCmdUI& ui)
+{
+    ui.Enable(background_ != nullptr);
 }
 
 void CMainFrame::OnUnload()

@@ -153,6 +153,12 @@ void CMainFrame::EnterFullScreen()
                      fullScreenBox_.Height(), SWP_NOZORDER);
     SetWindowPlacement(hwnd_, &placement);
     ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
+    // Applying a placement to a window that is maximised already moves it to
+    // the placement's maximised position, which the system may pull onto the
+    // screen: the rectangle is set once more.
+    if (savedShowCmd_ == SW_SHOWMAXIMIZED)
+        SetWindowPos(hwnd_, nullptr, fullScreenBox_.left, fullScreenBox_.top, fullScreenBox_.Width(),
+                     fullScreenBox_.Height(), SWP_NOZORDER);
     UpdateWindow(hwnd_);
 }
 
@@ -171,6 +177,8 @@ void CMainFrame::LeaveFullScreen(const WINDOWPLACEMENT* given)
     }
     SetWindowPlacement(hwnd_, &placement);
     ShowWindow(hwnd_, static_cast<int>(placement.showCmd));
+    if (placement.showCmd == SW_SHOWMAXIMIZED)  // as on entering: the rectangle once more
+        SetWindowPos(hwnd_, nullptr, workArea_.left, workArea_.top, workW, workH, SWP_NOZORDER);
     UpdateWindow(hwnd_);
 }
 

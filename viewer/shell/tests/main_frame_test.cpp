@@ -162,6 +162,8 @@ TEST_F(MainFrameTest, CommandsWithoutHandlersAreDisabledInMenusAndToolBar)
 
 TEST_F(MainFrameTest, ToolBarAndStatusBarCommandsHideAndShowTheBars)
 {
+    // Without the aspect rule the frame keeps its size and the view grows.
+    Profile().WriteNumber("Preferences", "AspectRatio", 0);
     OpenFrame();
     HWND view = GetDlgItem(frameWnd_, 0xE900);
     RECT before{};

@@ -1,0 +1,326 @@
+// The main frame's window commands inside the test process, with the
+// commands to the driver recorded: full screen in and out, the 4:3 rule
+// when a bar comes or goes, the grab and the flips, the merge, dropped
+// files and the menu texts they change.
+#include "main_frame.h"
+#include "message_box_watcher.h"
+#include "overlay_viewer.h"
+#include "recording_transport.h"
+#include "resource.h"
+#include "vd_view.h"
+#include "viewer_frame_fixture.h"
+#include <shlobj.h>
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr char kTestCompanyKey[] = "KX310 Tests\\main frame commands";
+
+// Answers each command by the start of its text; everything else succeeds.
+class ScriptedDriver : public RecordingTransport {
+public:
+    struct Answer {
+        std::string prefix;
+        MCIERROR error;
+        std::string reply;
+    };
+    std::vector<Answer> answers;
+
+    MCIERROR Send(const char* command, char* replyBuffer, UINT replyLength, HWND callback) override
+    {
+        reply.clear();
+        error = 0;
+        for (const Answer& a : answers) {
+            if (std::string(command).rfind(a.prefix, 0) == 0) {
+                reply = a.reply;
+                error = a.error;
+                break;
+            }
+        }
+        return RecordingTransport::Send(command, replyBuffer, replyLength, callback);
+    }
+};
+
+class MainFrameCommandsTest : public test_support::ViewerFrameFixture {
+protected:
+    MainFrameCommandsTest() : ViewerFrameFixture(kTestCompanyKey) {}
+
+    void SetUp() override
+    {
+        ViewerOverlayLink().SetTransport(&driver);
+        SetOverlayDeviceOpen();
+        ShowOverlayErrors(false);
+        RegisterViewerMessages();
+        ViewerFrameFixture::SetUp();
+        CSettingsStore(app_->RegistryKey(), app_->Title()).WriteText("Settings", "WindowPos", "40 30 560 420");
+    }
+    void TearDown() override
+    {
+        ViewerFrameFixture::TearDown();
+        ViewerOverlayLink().SetTransport(nullptr);
+    }
+
+    void Command(UINT id) { SendMessageA(frameWnd_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+    CVDView* View() const { return static_cast<CVDView*>(frame_->ActiveView()); }
+    RECT WindowBoxOf(HWND w) const
+    {
+        RECT r{};
+        GetWindowRect(w, &r);
+        return r;
+    }
+    std::vector<std::string> SentSince(size_t from) const
+    {
+        std::vector<std::string> texts = driver.Texts();
+        return std::vector<std::string>(texts.begin() + static_cast<long>(std::min(from, texts.size())), texts.end());
+    }
+    std::string MenuText(UINT id) const
+    {
+        char text[128] = {};
+        GetMenuStringA(GetMenu(frameWnd_), id, text, sizeof text, MF_BYCOMMAND);
+        return text;
+    }
+    UINT MenuState(int popup, UINT id) const
+    {
+        HMENU menu = GetSubMenu(GetMenu(frameWnd_), popup);
+        SendMessageA(frameWnd_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(popup, FALSE));
+        return GetMenuState(menu, id, MF_BYCOMMAND);
+    }
+    // The video area: the view's client rectangle.
+    SIZE VideoArea() const
+    {
+        RECT r = View()->ClientRect();
+        return SIZE{r.right, r.bottom};
+    }
+
+    ScriptedDriver driver;
+};
+
+FrameMetrics SystemMetrics()
+{
+    FrameMetrics m;
+    m.frameW = GetSystemMetrics(SM_CXFRAME);
+    m.frameH = GetSystemMetrics(SM_CYFRAME);
+    m.edgeW = GetSystemMetrics(SM_CXEDGE);
+    m.edgeH = GetSystemMetrics(SM_CYEDGE);
+    m.captionH = GetSystemMetrics(SM_CYCAPTION);
+    m.menuH = GetSystemMetrics(SM_CYMENU);
+    m.screenW = GetSystemMetrics(SM_CXSCREEN);
+    m.screenH = GetSystemMetrics(SM_CYSCREEN);
+    return m;
+}
+
+TEST_F(MainFrameCommandsTest, FullScreenCoversTheScreenAndReturnsToTheNormalWindow)
+{
+    OpenFrame();
+    const RECT before = WindowBoxOf(frameWnd_);
+    Command(ID_VIEW_FULL_SCREEN);
+    test_support::Pump(100);
+    ASSERT_TRUE(frame_->IsFullScreen());
+    EXPECT_TRUE(IsZoomed(frameWnd_));
+    const WindowBox expected = FullScreenBox(SystemMetrics());
+    const RECT full = WindowBoxOf(frameWnd_);
+    EXPECT_EQ(expected.left, full.left);
+    EXPECT_EQ(expected.top, full.top);
+    EXPECT_EQ(expected.Width(), full.right - full.left);
+    EXPECT_EQ(expected.Height(), full.bottom - full.top);
+    // The menu item is checked and the bar toggles wait.
+    EXPECT_TRUE(MenuState(2, ID_VIEW_FULL_SCREEN) & MF_CHECKED);
+    EXPECT_TRUE(MenuState(2, ID_VIEW_TOOLBAR) & MF_GRAYED);
+    EXPECT_TRUE(MenuState(2, ID_VIEW_STATUS_BAR) & MF_GRAYED);
+    // The view now places the video over the whole screen.
+    EXPECT_TRUE(View()->State().fullScreen);
+    const std::string screen =
+        std::to_string(GetSystemMetrics(SM_CXSCREEN)) + " " + std::to_string(GetSystemMetrics(SM_CYSCREEN));
+    std::vector<std::string> sent = driver.Texts();
+    auto frameAt = std::find_if(sent.rbegin(), sent.rend(),
+                                [](const std::string& t) { return t.rfind("put VCKX310 frame at", 0) == 0; });
+    ASSERT_NE(sent.rend(), frameAt);
+    EXPECT_EQ("put VCKX310 frame at 0 0 " + screen + " deferred", *frameAt);
+
+    Command(ID_VIEW_FULL_SCREEN);
+    test_support::Pump(100);
+    EXPECT_FALSE(frame_->IsFullScreen());
+    EXPECT_FALSE(IsZoomed(frameWnd_));
+    const RECT after = WindowBoxOf(frameWnd_);
+    EXPECT_EQ(before.left, after.left);
+    EXPECT_EQ(before.top, after.top);
+    EXPECT_EQ(before.right, after.right);
+    EXPECT_EQ(before.bottom, after.bottom);
+    EXPECT_FALSE(MenuState(2, ID_VIEW_FULL_SCREEN) & MF_CHECKED);
+    EXPECT_FALSE(MenuState(2, ID_VIEW_TOOLBAR) & MF_GRAYED);
+}
+
+TEST_F(MainFrameCommandsTest, FullScreenFromMaximisedReturnsMaximisedAndRestoreLeavesIt)
+{
+    OpenFrame();
+    WINDOWPLACEMENT normal{};
+    normal.length = sizeof normal;
+    GetWindowPlacement(frameWnd_, &normal);
+    ShowWindow(frameWnd_, SW_MAXIMIZE);
+    test_support::Pump(100);
+    const RECT maximised = WindowBoxOf(frameWnd_);
+
+    Command(ID_VIEW_FULL_SCREEN);
+    test_support::Pump(100);
+    EXPECT_EQ(FullScreenBox(SystemMetrics()).top, WindowBoxOf(frameWnd_).top);
+    Command(ID_VIEW_FULL_SCREEN);
+    test_support::Pump(100);
+    EXPECT_TRUE(IsZoomed(frameWnd_));
+    const RECT back = WindowBoxOf(frameWnd_);
+    EXPECT_EQ(maximised.top, back.top);
+    EXPECT_EQ(maximised.bottom, back.bottom);
+
+    // Restore while full screen: full screen ends first, then the window is
+    // restored to its normal rectangle.
+    Command(ID_VIEW_FULL_SCREEN);
+    test_support::Pump(100);
+    ASSERT_TRUE(frame_->IsFullScreen());
+    SendMessageA(frameWnd_, WM_SYSCOMMAND, SC_RESTORE, 0);
+    test_support::Pump(100);
+    EXPECT_FALSE(frame_->IsFullScreen());
+    EXPECT_FALSE(IsZoomed(frameWnd_));
+    WINDOWPLACEMENT restored{};
+    restored.length = sizeof restored;
+    GetWindowPlacement(frameWnd_, &restored);
+    EXPECT_TRUE(EqualRect(&normal.rcNormalPosition, &restored.rcNormalPosition));
+}
+
+TEST_F(MainFrameCommandsTest, BarTogglesKeepTheVideoAreaAtFourToThree)
+{
+    OpenFrame();
+    for (UINT bar : {ID_VIEW_STATUS_BAR, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_TOOLBAR}) {
+        const RECT before = WindowBoxOf(frameWnd_);
+        Command(bar);
+        test_support::Pump(50);
+        const RECT after = WindowBoxOf(frameWnd_);
+        SIZE video = VideoArea();
+        EXPECT_EQ(before.right - before.left, after.right - after.left) << "the width leads";
+        EXPECT_NEAR(video.cx * 3.0, video.cy * 4.0, 3.0) << video.cx << " x " << video.cy;
+    }
+}
+
+TEST_F(MainFrameCommandsTest, GrabSavesTheViewIntoABufferAndFlipsWriteItBack)
+{
+    OpenFrame();
+    SIZE video = VideoArea();
+    size_t from = driver.sent.size();
+    Command(ID_IMAGE_FLIP_HORIZONTAL);
+    std::vector<std::string> sent = SentSince(from);
+    const std::string rect = "0 0 " + std::to_string(video.cx) + " " + std::to_string(video.cy);
+    ASSERT_EQ(4u, sent.size());
+    // On versions other than 4 the driver's own indicator is off meanwhile.
+    EXPECT_EQ("set VCKX310 indicator off", sent[0]);
+    EXPECT_EQ(0u, sent[1].rfind("save VCKX310 memory buffer type DIB 24-bit at " + rect + " address ", 0)) << sent[1];
+    EXPECT_EQ("set VCKX310 indicator on", sent[2]);
+    EXPECT_EQ(0u, sent[3].rfind("load VCKX310 memory buffer at " + rect + " address ", 0)) << sent[3];
+    // Both commands name the same buffer: its pixels after the header.
+    const std::string address = sent[1].substr(sent[1].rfind(' ') + 1);
+    EXPECT_EQ(address, sent[3].substr(sent[3].rfind(' ') + 1));
+    RECT grabbed = frame_->GrabbedRect();
+    EXPECT_EQ(video.cx, grabbed.right - grabbed.left);
+    EXPECT_EQ(video.cy, grabbed.bottom - grabbed.top);
+}
+
+TEST_F(MainFrameCommandsTest, FailedGrabWritesNothingBackAndTheMergeEndsInRgb)
+{
+    OpenFrame();
+    driver.answers.push_back({"save VCKX310 memory buffer type", MCIERR_DEVICE_NOT_READY, ""});
+    size_t from = driver.sent.size();
+    Command(ID_IMAGE_FLIP_BOTH);
+    for (const std::string& s : SentSince(from))
+        EXPECT_NE(0u, s.rfind("load", 0)) << "nothing may be written back: " << s;
+    EXPECT_EQ(nullptr, frame_->GrabRegion(RECT{0, 0, 0, 0}));
+
+    from = driver.sent.size();
+    EXPECT_EQ(nullptr, frame_->MergeScreenWithVideo(RECT{0, 0, 0, 0}));
+    std::vector<std::string> sent = SentSince(from);
+    ASSERT_GE(sent.size(), 2u);
+    EXPECT_EQ("set VCKX310 memory buffer format to yuv", sent.front());
+    EXPECT_EQ("set VCKX310 memory buffer format to rgb", sent.back());
+
+    driver.answers.clear();
+    from = driver.sent.size();
+    CPictureBuffer* merged = frame_->MergeScreenWithVideo(RECT{10, 20, 74, 68});
+    ASSERT_NE(nullptr, merged);
+    EXPECT_EQ(64, merged->Width());
+    EXPECT_EQ(48, merged->Height());
+    EXPECT_EQ(40u, merged->Header()->biSize);
+    EXPECT_EQ(24, merged->Header()->biBitCount);
+    sent = SentSince(from);
+    EXPECT_EQ("set VCKX310 memory buffer format to yuv", sent.front());
+    EXPECT_EQ(0u, sent[2].rfind("save VCKX310 memory buffer type DIB 24-bit at 10 20 64 48 address ", 0));
+    EXPECT_EQ("set VCKX310 memory buffer format to rgb", sent.back());
+}
+
+TEST_F(MainFrameCommandsTest, UnfreezeDiscardsTheGrabAndResetsTheVideoItem)
+{
+    OpenFrame();
+    ASSERT_NE(nullptr, frame_->GrabRegion(RECT{0, 0, 32, 32}));
+    Command(ID_VIEW_FREEZE);  // freeze
+    Command(ID_VIEW_FREEZE);  // unfreeze: the grab is stale
+    RECT grabbed = frame_->GrabbedRect();
+    EXPECT_TRUE(IsRectEmpty(&grabbed));
+    EXPECT_EQ("&Video \tCtrl+T", MenuText(ID_VIEW_VIDEO));
+}
+
+// A real drop: the shell's block of names, posted as the shell posts it.
+HGLOBAL DropOf(const std::vector<std::string>& names)
+{
+    size_t bytes = sizeof(DROPFILES) + 1;
+    for (const std::string& n : names)
+        bytes += n.size() + 1;
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(block));
+    drop->pFiles = sizeof(DROPFILES);
+    char* at = reinterpret_cast<char*>(drop) + sizeof(DROPFILES);
+    for (const std::string& n : names) {
+        memcpy(at, n.c_str(), n.size() + 1);
+        at += n.size() + 1;
+    }
+    GlobalUnlock(block);
+    return block;
+}
+
+TEST_F(MainFrameCommandsTest, DroppedFilesLoadTheFirstReadableOneAndFitTheWindow)
+{
+    OpenFrame();
+    driver.answers.push_back({"get VCKX310 file info \"c:\\pictures\\third.bmp\"", 0, "1 320 240"});
+    driver.answers.push_back({"get VCKX310 file info", MCIERR_UNSUPPORTED_FUNCTION, ""});
+    kxtest::MessageBoxWatcher boxes(IDOK);
+    size_t from = driver.sent.size();
+    SendMessageA(frameWnd_, WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(DropOf({"c:\\pictures\\first.txt", "c:\\pictures\\second.doc",
+                                                  "c:\\pictures\\third.bmp"})),
+                 0);
+    test_support::Pump(100);
+
+    std::vector<kxtest::SeenMessageBox> seen = boxes.Seen();
+    ASSERT_EQ(2u, seen.size());
+    EXPECT_EQ("Load Image", seen[0].caption);
+    EXPECT_EQ("File format of c:\\pictures\\first.txt is not supported.", seen[0].text);
+    EXPECT_EQ("File format of c:\\pictures\\second.doc is not supported.", seen[1].text);
+    EXPECT_TRUE(seen[0].hasIcon);
+
+    std::vector<std::string> sent = SentSince(from);
+    ASSERT_FALSE(sent.empty());
+    EXPECT_EQ("load VCKX310 \"c:\\pictures\\third.bmp\"", sent.back());
+    EXPECT_EQ("&Video THIRD.BMP\tCtrl+T", MenuText(ID_VIEW_VIDEO));
+    // The window was fitted to the picture: its video area is 320 x 240.
+    SIZE video = VideoArea();
+    EXPECT_EQ(320, video.cx);
+    EXPECT_EQ(240, video.cy);
+}
+
+TEST_F(MainFrameCommandsTest, APictureLargerThanTheWorkAreaMaximisesTheWindow)
+{
+    OpenFrame();
+    driver.answers.push_back({"get VCKX310 file info", 0, "1 2000 1500"});
+    EXPECT_TRUE(frame_->FitToPicture("c:\\big.bmp"));
+    test_support::Pump(50);
+    EXPECT_TRUE(IsZoomed(frameWnd_));
+}
+
+}  // namespace
