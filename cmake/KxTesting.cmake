@@ -63,6 +63,7 @@ function(kx_test name)
       return()   # PE32 cannot run here: the product build only compiles its tests
     endif()
     add_test(NAME ${name} COMMAND ${KX_WINE_RUN} ${KX_WINE_STATE} $<TARGET_FILE:${name}>)
+    add_dependencies(${name} kx_desktop_hold)   # the session needs it (tests/wine/session)
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300)
     if(T_DESKTOP)
       set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
