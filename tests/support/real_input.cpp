@@ -1,24 +1,11 @@
 #include "real_input.h"
+#include "pump.h"
 
 #include <vector>
 
 namespace kxtest {
 
 namespace {
-
-// Handles this thread's messages while real input makes its way in.
-void PumpFor(DWORD ms)
-{
-    DWORD end = GetTickCount() + ms;
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    } while (static_cast<LONG>(end - GetTickCount()) > 0);
-}
 
 std::string At(POINT p) { return std::to_string(p.x) + " " + std::to_string(p.y); }
 
@@ -38,10 +25,10 @@ bool XdoTool(const std::string& arguments)
     // reach us.  Messages are handled meanwhile (a drag's window must answer).
     DWORD end = GetTickCount() + 5000;
     while (WaitForSingleObject(process.hProcess, 10) == WAIT_TIMEOUT && static_cast<LONG>(end - GetTickCount()) > 0)
-        PumpFor(5);
+        Pump(5);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    PumpFor(60);
+    Pump(60);
     return true;
 }
 
@@ -50,16 +37,17 @@ bool PressButton(int button) { return XdoTool("mousedown " + std::to_string(butt
 bool ReleaseButton(int button) { return XdoTool("mouseup " + std::to_string(button)); }
 bool PressKey(const std::string& key) { return XdoTool("key " + key); }
 
+// One xdotool run for the whole drag: a press on a window's frame starts a
+// modal loop in this thread, which must go on handling messages until the
+// release arrives, so the release cannot wait for a later call.
 bool DragMouse(POINT from, POINT to, int steps)
 {
-    if (!MoveMouse(from) || !PressButton(1))
-        return false;
+    std::string line = "mousemove " + At(from) + " mousedown 1 sleep 0.1";
     for (int i = 1; i <= steps; ++i) {
         POINT at{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps};
-        if (!MoveMouse(at))
-            return false;
+        line += " mousemove " + At(at) + " sleep 0.05";
     }
-    return ReleaseButton(1);
+    return XdoTool(line + " mouseup 1");
 }
 
 }  // namespace kxtest

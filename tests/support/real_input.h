@@ -18,8 +18,8 @@ bool XdoTool(const std::string& arguments);
 bool MoveMouse(POINT to);
 bool PressButton(int button);
 bool ReleaseButton(int button);
-// Presses at `from`, moves to `to` in a few steps, releases there; the
-// program's messages are handled between the steps.
+// Presses at `from`, moves to `to` in a few steps, releases there; this
+// thread's messages are handled all the while.
 bool DragMouse(POINT from, POINT to, int steps = 8);
 // Types a key by its X name ("Escape", "ctrl+b").
 bool PressKey(const std::string& key);

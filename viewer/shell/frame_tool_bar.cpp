@@ -3,21 +3,21 @@
 LRESULT CFrameToolBar::OnWindowPosChanged(const framework::Message& m)
 {
     LRESULT result = Default(m);
-    const WINDOWPOS* pos = m.WindowPos();
-    if (pos->flags & SWP_NOMOVE || reapplying_)
+    if (m.WindowPos()->flags & SWP_NOMOVE || telling_ || !placed_)
         return result;
-    RECT now = WindowRect();
-    if (EqualRect(&now, &placed_))
-        return result;
-    placed_ = now;
+    // Where the bar now sits in its frame; the frame's own moves leave it alone.
     HWND frame = GetParent(hwnd_);
-    RECT r{};
-    if (frame && GetWindowRect(frame, &r) && !IsIconic(frame) && !IsZoomed(frame)) {
-        reapplying_ = true;
-        SetWindowPos(frame, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        reapplying_ = false;
-    }
+    RECT now = WindowRect();
+    MapWindowPoints(nullptr, frame, reinterpret_cast<POINT*>(&now), 2);
+    const Place place{now.left, now.top, IsVertical() ? now.right - now.left : now.bottom - now.top, IsVertical()};
+    if (place == last_)
+        return result;
+    last_ = place;
+    // While the frame is being made it is not shown yet: its first size stands.
+    if (!IsWindowVisible(frame))
+        return result;
+    telling_ = true;
+    placed_();
+    telling_ = false;
     return result;
 }
-

@@ -18,6 +18,9 @@
 
 class CVDView;
 
+// The system metrics the frame's size rules use, read now.
+FrameMetrics SystemFrameMetrics();
+
 class CMainFrame : public framework::Routed<CMainFrame, framework::CFrameWnd>, public IVideoFrame {
 public:
     CMainFrame();
@@ -118,7 +121,6 @@ private:
     bool AspectRuleApplies() const;
     // What the frame takes around the view's video area.
     AspectExtra ExtraSize() const;
-    FrameMetrics Metrics() const;
     void SetMenuItemText(UINT id, UINT formatEntry, const std::string& name);
     void ReplaceVideoItemText(const std::string& name);
 

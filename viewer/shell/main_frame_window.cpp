@@ -6,7 +6,7 @@
 using framework::CCmdUI;
 using framework::Message;
 
-FrameMetrics CMainFrame::Metrics() const
+FrameMetrics SystemFrameMetrics()
 {
     FrameMetrics m;
     m.frameW = GetSystemMetrics(SM_CXFRAME);
@@ -38,6 +38,8 @@ bool CMainFrame::AspectRuleApplies() const
 
 void CMainFrame::ReapplySize()
 {
+    if (!hwnd_ || reapplying_)
+        return;
     RECT r = WindowRect();
     reapplying_ = true;
     SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -89,9 +91,13 @@ LRESULT CMainFrame::OnWindowPosChanging(const Message& m)
 {
     WINDOWPOS* pos = m.WindowPos();
     if (reapplying_ && !(pos->flags & SWP_NOSIZE) && AspectRuleApplies()) {
+        const AspectExtra extra = ExtraSize();
+        // A size that keeps the rule already (either way round) stays.
+        if (WidthFromHeight(pos->cy, extra) == pos->cx || HeightFromWidth(pos->cx, extra) == pos->cy)
+            return Default(m);
         RECT now = WindowRect();
         FrameSize size =
-            KeepAspect(FrameSize{pos->cx, pos->cy}, FrameSize{now.right - now.left, now.bottom - now.top}, ExtraSize());
+            KeepAspect(FrameSize{pos->cx, pos->cy}, FrameSize{now.right - now.left, now.bottom - now.top}, extra);
         pos->cx = size.width;
         pos->cy = size.height;
     }
@@ -142,7 +148,7 @@ void CMainFrame::EnterFullScreen()
     savedPlacement_.length = sizeof savedPlacement_;
     GetWindowPlacement(hwnd_, &savedPlacement_);
     savedShowCmd_ = savedPlacement_.showCmd;
-    fullScreenBox_ = FullScreenBox(Metrics());
+    fullScreenBox_ = FullScreenBox(SystemFrameMetrics());
 
     WINDOWPLACEMENT placement = savedPlacement_;
     placement.ptMaxPosition = POINT{fullScreenBox_.left, fullScreenBox_.top};

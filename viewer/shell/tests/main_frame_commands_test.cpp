@@ -4,6 +4,7 @@
 // files and the menu texts they change.
 #include "main_frame.h"
 #include "message_box_watcher.h"
+#include "real_input.h"
 #include "overlay_viewer.h"
 #include "recording_transport.h"
 #include "resource.h"
@@ -50,17 +51,9 @@ protected:
 
     void SetUp() override
     {
-        ViewerOverlayLink().SetTransport(&driver);
-        SetOverlayDeviceOpen();
-        ShowOverlayErrors(false);
-        RegisterViewerMessages();
+        RecordCommands(&driver);
         ViewerFrameFixture::SetUp();
-        CSettingsStore(app_->RegistryKey(), app_->Title()).WriteText("Settings", "WindowPos", "40 30 560 420");
-    }
-    void TearDown() override
-    {
-        ViewerFrameFixture::TearDown();
-        ViewerOverlayLink().SetTransport(nullptr);
+        Profile().WriteText("Settings", "WindowPos", "40 30 560 420");
     }
 
     void Command(UINT id) { SendMessageA(frameWnd_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
@@ -98,20 +91,6 @@ protected:
     ScriptedDriver driver;
 };
 
-FrameMetrics SystemMetrics()
-{
-    FrameMetrics m;
-    m.frameW = GetSystemMetrics(SM_CXFRAME);
-    m.frameH = GetSystemMetrics(SM_CYFRAME);
-    m.edgeW = GetSystemMetrics(SM_CXEDGE);
-    m.edgeH = GetSystemMetrics(SM_CYEDGE);
-    m.captionH = GetSystemMetrics(SM_CYCAPTION);
-    m.menuH = GetSystemMetrics(SM_CYMENU);
-    m.screenW = GetSystemMetrics(SM_CXSCREEN);
-    m.screenH = GetSystemMetrics(SM_CYSCREEN);
-    return m;
-}
-
 TEST_F(MainFrameCommandsTest, FullScreenCoversTheScreenAndReturnsToTheNormalWindow)
 {
     OpenFrame();
@@ -120,7 +99,7 @@ TEST_F(MainFrameCommandsTest, FullScreenCoversTheScreenAndReturnsToTheNormalWind
     test_support::Pump(100);
     ASSERT_TRUE(frame_->IsFullScreen());
     EXPECT_TRUE(IsZoomed(frameWnd_));
-    const WindowBox expected = FullScreenBox(SystemMetrics());
+    const WindowBox expected = FullScreenBox(SystemFrameMetrics());
     const RECT full = WindowBoxOf(frameWnd_);
     EXPECT_EQ(expected.left, full.left);
     EXPECT_EQ(expected.top, full.top);
@@ -165,7 +144,7 @@ TEST_F(MainFrameCommandsTest, FullScreenFromMaximisedReturnsMaximisedAndRestoreL
 
     Command(ID_VIEW_FULL_SCREEN);
     test_support::Pump(100);
-    EXPECT_EQ(FullScreenBox(SystemMetrics()).top, WindowBoxOf(frameWnd_).top);
+    EXPECT_EQ(FullScreenBox(SystemFrameMetrics()).top, WindowBoxOf(frameWnd_).top);
     Command(ID_VIEW_FULL_SCREEN);
     test_support::Pump(100);
     EXPECT_TRUE(IsZoomed(frameWnd_));
@@ -199,6 +178,53 @@ TEST_F(MainFrameCommandsTest, BarTogglesKeepTheVideoAreaAtFourToThree)
         SIZE video = VideoArea();
         EXPECT_EQ(before.right - before.left, after.right - after.left) << "the width leads";
         EXPECT_NEAR(video.cx * 3.0, video.cy * 4.0, 3.0) << video.cx << " x " << video.cy;
+    }
+}
+
+// Real drags of the frame's edges, as the user sizes the window.
+TEST_F(MainFrameCommandsTest, DraggingAnEdgeKeepsTheVideoAreaAtFourToThree)
+{
+    OpenFrame();
+    SetForegroundWindow(frameWnd_);
+    test_support::Pump(50);
+    RECT r = WindowBoxOf(frameWnd_);
+    const int border = GetSystemMetrics(SM_CYFRAME) / 2;
+
+    // The bottom edge: the height leads and the width follows.
+    ASSERT_TRUE(kxtest::DragMouse(POINT{(r.left + r.right) / 2, r.bottom - 1 - border},
+                                  POINT{(r.left + r.right) / 2, r.bottom - 1 - border + 60}));
+    test_support::Pump(100);
+    RECT taller = WindowBoxOf(frameWnd_);
+    EXPECT_GT(taller.bottom - taller.top, r.bottom - r.top) << "the drag reached the frame's edge";
+    EXPECT_GT(taller.right - taller.left, r.right - r.left) << "the width followed the height";
+    SIZE video = VideoArea();
+    EXPECT_NEAR(video.cx * 3.0, video.cy * 4.0, 3.0) << video.cx << " x " << video.cy;
+
+    // The right edge: the width leads and the height follows.
+    r = taller;
+    const int side = GetSystemMetrics(SM_CXFRAME) / 2;
+    ASSERT_TRUE(kxtest::DragMouse(POINT{r.right - 1 - side, (r.top + r.bottom) / 2},
+                                  POINT{r.right - 1 - side - 120, (r.top + r.bottom) / 2}));
+    test_support::Pump(100);
+    RECT narrower = WindowBoxOf(frameWnd_);
+    EXPECT_LT(narrower.right - narrower.left, r.right - r.left);
+    EXPECT_LT(narrower.bottom - narrower.top, r.bottom - r.top) << "the height followed the width";
+    video = VideoArea();
+    EXPECT_NEAR(video.cx * 3.0, video.cy * 4.0, 3.0) << video.cx << " x " << video.cy;
+}
+
+// The tool bar docked at another side: the frame works the video area out
+// again for the bar's new place.
+TEST_F(MainFrameCommandsTest, DockingTheToolBarElsewhereKeepsFourToThree)
+{
+    OpenFrame();
+    for (framework::DockSide side : {framework::DockSide::Left, framework::DockSide::Bottom,
+                                     framework::DockSide::Right, framework::DockSide::Top}) {
+        ASSERT_TRUE(frame_->ToolBar()->Dock(side));
+        test_support::Pump(50);
+        SIZE video = VideoArea();
+        EXPECT_NEAR(video.cx * 3.0, video.cy * 4.0, 3.0) << static_cast<int>(side) << ": " << video.cx << " x "
+                                                         << video.cy;
     }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 #include "doc_template.h"
 #include "main_frame.h"
+#include "overlay_viewer.h"
 #include "settings_store.h"
 #include "resource.h"
 #include "vd_doc.h"
@@ -31,6 +32,19 @@ protected:
             DestroyWindow(frameWnd_);
         Pump(20);
         app_.reset();
+        if (recording_)
+            ViewerOverlayLink().SetTransport(nullptr);
+    }
+
+    // Commands to the driver go to `driver` instead, the device counting as
+    // open and error boxes off; the viewer's messages are registered.
+    void RecordCommands(overlay::IOverlayTransport* driver)
+    {
+        ViewerOverlayLink().SetTransport(driver);
+        recording_ = true;
+        SetOverlayDeviceOpen();
+        ShowOverlayErrors(false);
+        RegisterViewerMessages();
     }
 
     CSettingsStore Profile() { return CSettingsStore(app_->RegistryKey(), app_->Title()); }
@@ -54,6 +68,7 @@ protected:
 
 private:
     const char* registryKey_;
+    bool recording_ = false;
 };
 
 }  // namespace test_support

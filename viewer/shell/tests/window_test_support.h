@@ -1,6 +1,7 @@
 // Helpers of the window tests: pumping messages, and watching for a message
 // box on another thread to read and answer it.
 #pragma once
+#include "pump.h"
 #include <windows.h>
 #include <atomic>
 #include <string>
@@ -8,19 +9,7 @@
 
 namespace test_support {
 
-// Handles this thread's pending messages for about `ms` milliseconds.
-inline void Pump(DWORD ms = 50)
-{
-    DWORD end = GetTickCount() + ms;
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    } while (static_cast<LONG>(end - GetTickCount()) > 0);
-}
+using kxtest::Pump;
 
 // Waits for a condition while pumping messages; false on timeout.
 template <class Condition>

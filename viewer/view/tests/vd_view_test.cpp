@@ -28,16 +28,8 @@ protected:
 
     void SetUp() override
     {
-        ViewerOverlayLink().SetTransport(&driver);
-        SetOverlayDeviceOpen();
-        ShowOverlayErrors(false);
-        RegisterViewerMessages();
+        RecordCommands(&driver);
         ViewerFrameFixture::SetUp();
-    }
-    void TearDown() override
-    {
-        ViewerFrameFixture::TearDown();
-        ViewerOverlayLink().SetTransport(nullptr);
     }
 
     CSettingsStore Settings() { return Profile(); }
