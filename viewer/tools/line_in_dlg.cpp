@@ -46,7 +46,6 @@ bool CLineInDlg::OnInitDialog()
         EndDialog(IDCANCEL);
         return true;
     }
-    UpdateData(false);
     CheckDlgButton(hwnd_, IDC_LINE_IN_LOCK, lock_ == 1 ? BST_CHECKED : BST_UNCHECKED);
     if (!Separate())
         EnableWindow(Item(IDC_LINE_IN_LOCK), FALSE);
