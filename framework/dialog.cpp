@@ -1,4 +1,6 @@
 #include "dialog.h"
+#include "framework_ids.h"
+#include "help.h"
 
 namespace framework {
 namespace {
@@ -62,6 +64,11 @@ void CDialog::OnCancel()
     EndDialog(IDCANCEL);
 }
 
+void CDialog::OnHelp()
+{
+    ShowHelpContext(hwnd_, kHelpResourceBase + templateId_);
+}
+
 bool CDialog::OnCommandMessage(UINT id, UINT code, HWND control)
 {
     if (HandleCommand(id, code))
@@ -72,6 +79,10 @@ bool CDialog::OnCommandMessage(UINT id, UINT code, HWND control)
     }
     if (code == BN_CLICKED && id == IDCANCEL) {
         OnCancel();
+        return true;
+    }
+    if (code == BN_CLICKED && id == ID_HELP) {
+        OnHelp();
         return true;
     }
     return false;

@@ -25,6 +25,8 @@ protected:
     virtual bool OnInitDialog();
     virtual void OnOK();
     virtual void OnCancel();
+    // The "&Help" button (ID_HELP): the application's help for this dialog.
+    virtual void OnHelp();
     virtual void DoDataExchange(CDataExchange& dx) {}
 
     bool OnCommandMessage(UINT id, UINT code, HWND control) override;

@@ -1,13 +1,16 @@
 #include "main_frame.h"
+#include "clipboard_options_dlg.h"
 #include "device_open.h"
 #include "handles.h"
 #include "overlay_viewer.h"
 #include "overlay_vocabulary.h"
+#include "preferences_dlg.h"
 #include "resource.h"
 #include "single_instance.h"
 #include "strings.h"
 #include "vd_view.h"
 #include "viewer_settings.h"
+#include "volume_setting.h"
 #include "win_app.h"
 #include "window_placement.h"
 #include <iterator>
@@ -46,10 +49,7 @@ HBRUSH KeyColourBrush()
 }  // namespace
 
 CMainFrame::CMainFrame()
-    : version4_(OverlayWindowsMajorVersion() == 4),
-      keepAspectRatio_(ReadPreference(kSetAspectRatio, 1) != 0),
-      resizeToPicture_(ReadPreference(kSetResizeWindow, 1) != 0),
-      centreWindow_(ReadPreference(kSetCenterWindow, 1) != 0)
+    : version4_(OverlayWindowsMajorVersion() == 4), preferences_(CPreferencesDlg().Frame())
 {
     addDocumentToTitle_ = false;
     savedPlacement_.length = sizeof savedPlacement_;
@@ -182,4 +182,21 @@ LRESULT CMainFrame::OnHandOver(const Message& m)
     SendOverlayCommand(overlay::kVerbClose, overlay::kFmtNone);
     CloseSteps();
     ExitProcess(0);
+}
+
+void CMainFrame::OnPreferences()
+{
+    CPreferencesDlg dialog;
+    dialog.DoModal();
+}
+
+void CMainFrame::OnCopyOptions()
+{
+    CClipboardOptionsDlg dialog;
+    dialog.DoModal();
+}
+
+void CMainFrame::OnVolumeSetting()
+{
+    RunVolumeSetting();
 }

@@ -5,6 +5,7 @@
 // a frame region they work on.
 #pragma once
 #include "frame_geometry.h"
+#include "frame_preferences.h"
 #include "frame_tool_bar.h"
 #include "frame_wnd.h"
 #include "message_table.h"
@@ -21,7 +22,9 @@ class CVDView;
 // The system metrics the frame's size rules use, read now.
 FrameMetrics SystemFrameMetrics();
 
-class CMainFrame : public framework::Routed<CMainFrame, framework::CFrameWnd>, public IVideoFrame {
+class CMainFrame : public framework::Routed<CMainFrame, framework::CFrameWnd>,
+                   public IVideoFrame,
+                   public IPreferencesFrame {
 public:
     CMainFrame();
     ~CMainFrame() override;
@@ -29,7 +32,7 @@ public:
     // What the view asks of its frame.
     bool IsFullScreen() const override { return fullScreen_; }
     void DiscardGrabbedFrame() override;
-    bool KeepsAspectRatio() const override { return keepAspectRatio_; }
+    bool KeepsAspectRatio() const override { return preferences_.aspectRatio; }
     void ApplyAspectRatio() override;
     void SetPaneText(StatusPane pane, const char* text) override;
 
@@ -49,6 +52,10 @@ public:
     // the message shown) when the driver cannot read the file.
     bool FitToPicture(const std::string& path);
 
+    // The preferences copied at construction and on the Preferences dialog's OK.
+    void SetFramePreferences(const FramePreferences& preferences) override { preferences_ = preferences; }
+    const FramePreferences& Preferences() const { return preferences_; }
+
 protected:
     bool PreCreateWindow(CREATESTRUCTA& cs) override;
     bool OnCreateClient(framework::CreateContext* context) override;
@@ -67,6 +74,10 @@ protected:
     LRESULT OnQueryNewPalette(const framework::Message& m);
 
     void OnFullScreen();
+    // The option dialogs and the volume setting.
+    void OnPreferences();
+    void OnCopyOptions();
+    void OnVolumeSetting();
     void OnBarToggle(UINT id);
     void OnFlip(UINT id);
     void OnUnload();
@@ -95,6 +106,9 @@ protected:
         {framework::IdRange{ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}, &CMainFrame::OnBarToggle},
         {framework::IdRange{ID_IMAGE_FLIP_HORIZONTAL, ID_IMAGE_FLIP_BOTH}, &CMainFrame::OnFlip},
         {ID_IMAGE_UNLOAD, &CMainFrame::OnUnload},
+        {ID_OPTIONS_PREFERENCES, &CMainFrame::OnPreferences},
+        {ID_EDIT_COPY_OPTIONS, &CMainFrame::OnCopyOptions},
+        {ID_OPTIONS_VOLUME, &CMainFrame::OnVolumeSetting},
     };
     static constexpr framework::UpdateEntry<CMainFrame> kUpdates[] = {
         {ID_VIEW_FULL_SCREEN, &CMainFrame::OnUpdateFullScreen},
@@ -102,6 +116,7 @@ protected:
         {framework::IdRange{ID_IMAGE_FLIP_HORIZONTAL, ID_IMAGE_FLIP_BOTH}, &CMainFrame::OnUpdateFlip},
         {ID_IMAGE_UNLOAD, &CMainFrame::OnUpdateUnload},
     };
+
 
 private:
     bool CreateBars();
@@ -129,11 +144,7 @@ private:
     CVDView* view_ = nullptr;
     bool version4_;
     RECT savedRect_{0, 0, 0, 0};
-
-    // Preferences copied at construction.
-    bool keepAspectRatio_;
-    bool resizeToPicture_;
-    bool centreWindow_;
+    FramePreferences preferences_;
 
     bool fullScreen_ = false;
     WINDOWPLACEMENT savedPlacement_{};

@@ -205,7 +205,7 @@ bool CMainFrame::FitToPicture(const std::string& path)
         ShowNotSupported(hwnd_, path);
         return false;
     }
-    if (!resizeToPicture_)
+    if (!preferences_.resizeWindow)
         return true;
     FitInput in;
     in.pictureW = width;
@@ -215,7 +215,7 @@ bool CMainFrame::FitToPicture(const std::string& path)
     in.workH = workArea_.bottom - workArea_.top;
     in.screenW = GetSystemMetrics(SM_CXSCREEN);
     in.screenH = GetSystemMetrics(SM_CYSCREEN);
-    in.centre = centreWindow_;
+    in.centre = preferences_.centerWindow;
     in.frameW = GetSystemMetrics(SM_CXFRAME);
     in.frameH = GetSystemMetrics(SM_CYFRAME);
     WINDOWPLACEMENT placement{};

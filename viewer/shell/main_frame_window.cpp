@@ -33,7 +33,7 @@ AspectExtra CMainFrame::ExtraSize() const
 
 bool CMainFrame::AspectRuleApplies() const
 {
-    return keepAspectRatio_ && !fullScreen_ && !IsIconic(hwnd_) && !IsZoomed(hwnd_);
+    return preferences_.aspectRatio && !fullScreen_ && !IsIconic(hwnd_) && !IsZoomed(hwnd_);
 }
 
 void CMainFrame::ReapplySize()
@@ -118,7 +118,7 @@ LRESULT CMainFrame::OnGetMinMaxInfo(const Message& m)
     }
     workArea_ = RECT{info->ptMaxPosition.x, info->ptMaxPosition.y, info->ptMaxPosition.x + info->ptMaxSize.x,
                      info->ptMaxPosition.y + info->ptMaxSize.y};
-    if (keepAspectRatio_ && view_ && view_->Handle()) {
+    if (preferences_.aspectRatio && view_ && view_->Handle()) {
         TrackingLimits limits = AspectTrackingLimits(
             {{info->ptMinTrackSize.x, info->ptMinTrackSize.y}, {info->ptMaxTrackSize.x, info->ptMaxTrackSize.y}},
             ExtraSize());

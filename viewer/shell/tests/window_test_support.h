@@ -4,6 +4,7 @@
 #include "pump.h"
 #include <windows.h>
 #include <atomic>
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -83,6 +84,42 @@ private:
     int button_;
     std::atomic<bool> answered_{false};
     SeenBox seen_;
+    std::thread thread_;
+};
+
+// Runs `act` on another thread against the first visible dialog box of this
+// process with the given caption, while the test's thread runs the modal
+// loop; `Found` says whether it appeared.
+class DialogDriver {
+public:
+    DialogDriver(std::string caption, std::function<void(HWND)> act, DWORD timeoutMs = 10000)
+        : thread_([this, caption = std::move(caption), act = std::move(act), timeoutMs] {
+              DWORD end = GetTickCount() + timeoutMs;
+              while (static_cast<LONG>(end - GetTickCount()) > 0) {
+                  HWND box = FindWindowA("#32770", caption.c_str());
+                  DWORD process = 0;
+                  if (box)
+                      GetWindowThreadProcessId(box, &process);
+                  if (box && process == GetCurrentProcessId() && IsWindowVisible(box)) {
+                      found_ = true;
+                      act(box);
+                      return;
+                  }
+                  Sleep(20);
+              }
+          })
+    {
+    }
+    ~DialogDriver() { Join(); }
+    void Join()
+    {
+        if (thread_.joinable())
+            thread_.join();
+    }
+    bool Found() const { return found_; }
+
+private:
+    std::atomic<bool> found_{false};
     std::thread thread_;
 };
 
