@@ -3,15 +3,16 @@
 // 3 4-bit palettized; format 0 DIB, 1 DDB.  Returned as string-table entries
 // in the order they are joined.
 #pragma once
+#include "resource.h"
 #include <vector>
 
 enum ClipboardTypeEntry : unsigned {
-    kTypeDib = 442,     // "DIB"
-    kTypeDdb = 443,     // "DDB"
-    kType24Bit = 451,   // " 24-bit"
-    kType8Bit = 453,    // " 8-bit"
-    kType4Bit = 454,    // " 4-bit"
-    kTypeGray = 455,    // " gray"
+    kTypeDib = IDS_TYPE_DIB,      // "DIB"
+    kTypeDdb = IDS_TYPE_DDB,      // "DDB"
+    kType24Bit = IDS_TYPE_24BIT,  // " 24-bit"
+    kType8Bit = IDS_TYPE_8BIT,    // " 8-bit"
+    kType4Bit = IDS_TYPE_4BIT,    // " 4-bit"
+    kTypeGray = IDS_TYPE_GRAY,    // " gray"
 };
 
 constexpr unsigned kClipboardColours = 4;
