@@ -19,6 +19,7 @@ using Owned = std::unique_ptr<std::remove_pointer_t<Handle>, Closer>;
 using GdiBrush = Owned<HBRUSH, GdiObjectCloser>;
 using GdiBitmap = Owned<HBITMAP, GdiObjectCloser>;
 using GdiPen = Owned<HPEN, GdiObjectCloser>;
+using GdiFont = Owned<HFONT, GdiObjectCloser>;
 using KernelHandle = Owned<HANDLE, KernelHandleCloser>;
 using RegKey = Owned<HKEY, RegKeyCloser>;
 using Library = Owned<HMODULE, LibraryCloser>;
@@ -31,6 +32,20 @@ public:
     ~WindowDc() { if (dc_) ReleaseDC(wnd_, dc_); }
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
+    operator HDC() const { return dc_; }
+private:
+    HWND wnd_;
+    HDC dc_;
+};
+
+// The device context of a window's whole area (frame and caption included),
+// released on scope exit.
+class WholeWindowDc {
+public:
+    explicit WholeWindowDc(HWND wnd) : wnd_(wnd), dc_(GetWindowDC(wnd)) {}
+    ~WholeWindowDc() { if (dc_) ReleaseDC(wnd_, dc_); }
+    WholeWindowDc(const WholeWindowDc&) = delete;
+    WholeWindowDc& operator=(const WholeWindowDc&) = delete;
     operator HDC() const { return dc_; }
 private:
     HWND wnd_;
