@@ -7,7 +7,7 @@
 #include "chroma_state.h"
 #include "overlay_viewer.h"
 #include "real_input.h"
-#include "recording_transport.h"
+#include "answering_transport.h"
 #include "settings_store.h"
 #include "win_app.h"
 
@@ -15,42 +15,12 @@
 #include <shlwapi.h>
 
 #include <functional>
-#include <mutex>
 #include <thread>
 
 namespace {
 
 constexpr char kTestCompany[] = "KX310 Tests\\chroma";
 constexpr POINT kDialogAt{560, 300};
-
-// The card as far as the dialog needs it: a colour under every point, and
-// the record of what was sent (read by the input thread too).
-class CardDouble : public RecordingTransport {
-public:
-    MCIERROR Send(const char* command, char* replyBuffer, UINT replyLength, HWND callback) override
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        std::string text(command);
-        reply = text.find("pixel rgb at") != std::string::npos ? "200 100 50"
-                : text.find("yuv from") != std::string::npos  ? "120 -30 40"
-                                                               : "";
-        return RecordingTransport::Send(command, replyBuffer, replyLength, callback);
-    }
-    std::vector<std::string> Since(size_t from)
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        std::vector<std::string> all = Texts();
-        return std::vector<std::string>(all.begin() + static_cast<long>(std::min(from, all.size())), all.end());
-    }
-    size_t Count()
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return sent.size();
-    }
-
-private:
-    std::mutex mutex_;
-};
 
 // The view the dialog keys: a window of the test's own in a main window,
 // with the view's freeze and video key rules.
@@ -236,7 +206,7 @@ protected:
     }
 
     framework::CWinApp app_;
-    CardDouble card_;
+    AnsweringTransport card_;
     FakeView view_;
     HWND main_ = nullptr;
 };
