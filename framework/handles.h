@@ -22,6 +22,7 @@ using GdiBitmap = Owned<HBITMAP, GdiObjectCloser>;
 using GdiPen = Owned<HPEN, GdiObjectCloser>;
 // A device context made by CreateDC or CreateCompatibleDC.
 using CreatedDc = Owned<HDC, DcDeleter>;
+using GdiFont = Owned<HFONT, GdiObjectCloser>;
 using KernelHandle = Owned<HANDLE, KernelHandleCloser>;
 using RegKey = Owned<HKEY, RegKeyCloser>;
 using Library = Owned<HMODULE, LibraryCloser>;
@@ -41,6 +42,20 @@ public:
     ~WindowDc() { if (dc_) ReleaseDC(wnd_, dc_); }
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
+    operator HDC() const { return dc_; }
+private:
+    HWND wnd_;
+    HDC dc_;
+};
+
+// The device context of a window's whole area (frame and caption included),
+// released on scope exit.
+class WholeWindowDc {
+public:
+    explicit WholeWindowDc(HWND wnd) : wnd_(wnd), dc_(GetWindowDC(wnd)) {}
+    ~WholeWindowDc() { if (dc_) ReleaseDC(wnd_, dc_); }
+    WholeWindowDc(const WholeWindowDc&) = delete;
+    WholeWindowDc& operator=(const WholeWindowDc&) = delete;
     operator HDC() const { return dc_; }
 private:
     HWND wnd_;

@@ -26,6 +26,12 @@ struct Message {
     UINT KeyFlags() const { return static_cast<UINT>(wParam); }
     // WM_INITDIALOG: the value given to CreateDialogParam / DialogBoxParam
     LPARAM InitParam() const { return lParam; }
+    // WM_KEYDOWN / WM_KEYUP
+    UINT VirtualKey() const { return static_cast<UINT>(wParam); }
+    // WM_DRAWITEM
+    const DRAWITEMSTRUCT* DrawItem() const { return reinterpret_cast<const DRAWITEMSTRUCT*>(lParam); }
+    // WM_CAPTURECHANGED: the window that takes the capture (none when it is released)
+    HWND NewCapture() const { return reinterpret_cast<HWND>(lParam); }
     // WM_CREATE / WM_NCCREATE
     CREATESTRUCTA* CreateStruct() const { return reinterpret_cast<CREATESTRUCTA*>(lParam); }
     // WM_GETMINMAXINFO

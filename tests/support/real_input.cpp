@@ -1,53 +1,84 @@
 #include "real_input.h"
-#include "pump.h"
 
-#include <vector>
+#include <atomic>
+#include <cstdio>
 
 namespace kxtest {
-
 namespace {
 
-std::string At(POINT p) { return std::to_string(p.x) + " " + std::to_string(p.y); }
+bool Exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 }  // namespace
 
-bool XdoTool(const std::string& arguments)
+bool RunXdotool(const std::string& arguments, const std::function<void()>& whileWaiting, DWORD timeoutMs)
 {
-    std::string line = "/usr/bin/xdotool " + arguments;
-    std::vector<char> command(line.begin(), line.end());
-    command.push_back('\0');
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    // A Unix program started from Wine gives no process handle to wait on:
+    // it marks its end with a file instead.
+    static std::atomic<unsigned> counter{0};
+    char marker[96];
+    std::snprintf(marker, sizeof marker, "/tmp/kx-xdotool-%lu-%u.done", GetCurrentProcessId(), counter++);
+    std::string dosMarker = std::string("Z:") + marker;
+    for (char& c : dosMarker)
+        if (c == '/')
+            c = '\\';
+    DeleteFileA(dosMarker.c_str());
+    std::string command = std::string("Z:\\bin\\sh -c \"xdotool ") + arguments + "; touch " + marker + "\"";
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return false;
-    // The program is a Unix one: waiting for it works, its exit code does not
-    // reach us.  Messages are handled meanwhile (a drag's window must answer).
-    DWORD end = GetTickCount() + 5000;
-    while (WaitForSingleObject(process.hProcess, 10) == WAIT_TIMEOUT && static_cast<LONG>(end - GetTickCount()) > 0)
-        Pump(5);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    Pump(60);
+    if (pi.hProcess)
+        CloseHandle(pi.hProcess);
+    if (pi.hThread)
+        CloseHandle(pi.hThread);
+    DWORD end = GetTickCount() + timeoutMs;
+    while (!Exists(dosMarker)) {
+        if (static_cast<LONG>(end - GetTickCount()) <= 0)
+            return false;
+        if (whileWaiting)
+            whileWaiting();
+        else
+            Sleep(10);
+    }
+    DeleteFileA(dosMarker.c_str());
     return true;
 }
 
-bool MoveMouse(POINT to) { return XdoTool("mousemove " + At(to)); }
-bool PressButton(int button) { return XdoTool("mousedown " + std::to_string(button)); }
-bool ReleaseButton(int button) { return XdoTool("mouseup " + std::to_string(button)); }
-bool PressKey(const std::string& key) { return XdoTool("key " + key); }
-
-// One xdotool run for the whole drag: a press on a window's frame starts a
-// modal loop in this thread, which must go on handling messages until the
-// release arrives, so the release cannot wait for a later call.
-bool DragMouse(POINT from, POINT to, int steps)
+std::string MoveTo(POINT p)
 {
-    std::string line = "mousemove " + At(from) + " mousedown 1 sleep 0.1";
-    for (int i = 1; i <= steps; ++i) {
-        POINT at{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps};
-        line += " mousemove " + At(at) + " sleep 0.05";
+    return "mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) + " sleep 0.15";
+}
+
+std::string ClickAt(POINT p, int button)
+{
+    return MoveTo(p) + " click " + std::to_string(button) + " sleep 0.15";
+}
+
+std::string DragFromTo(POINT from, POINT to)
+{
+    std::string chain = MoveTo(from) + " mousedown 1 sleep 0.2";
+    for (int step = 1; step <= 4; ++step) {
+        POINT p{from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4};
+        chain += " " + MoveTo(p);
     }
-    return XdoTool(line + " mouseup 1");
+    return chain + " mouseup 1 sleep 0.2";
+}
+
+POINT ScreenPoint(HWND window, POINT client)
+{
+    ClientToScreen(window, &client);
+    return client;
+}
+
+POINT ClientCentre(HWND window)
+{
+    RECT r{};
+    GetClientRect(window, &r);
+    return ScreenPoint(window, POINT{r.right / 2, r.bottom / 2});
 }
 
 }  // namespace kxtest

@@ -1,27 +1,32 @@
 // Test support: real mouse and keyboard input, as a person gives it.  The
-// X pointer and keyboard of the test session's display are driven with
-// xdotool (a Linux program, which Wine starts like any other); the program
-// under test receives the input through the X server like a user's.
+// test's Wine session runs on an X server; xdotool moves its pointer and
+// presses its buttons and keys, and Wine delivers them to the program as
+// ordinary input (WM_MOUSEMOVE, WM_LBUTTONDOWN, capture, WM_KEYDOWN, ...).
+// Inside Wine's virtual desktop, screen coordinates are X coordinates.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace kxtest {
 
-// Runs xdotool with `arguments` and waits for it; false when it could not run.
-bool XdoTool(const std::string& arguments);
+// Runs xdotool with `arguments` (its command chain, e.g. "mousemove 10 20
+// click 1") and returns when it has finished, calling `whileWaiting` (say, a
+// message pump) as it waits.  False when it could not be run or did not
+// finish within `timeoutMs`.
+bool RunXdotool(const std::string& arguments, const std::function<void()>& whileWaiting = {},
+                DWORD timeoutMs = 15000);
 
-// Moves the pointer to a screen point; presses and releases a button
-// (1 left, 3 right).
-bool MoveMouse(POINT to);
-bool PressButton(int button);
-bool ReleaseButton(int button);
-// Presses at `from`, moves to `to` in a few steps, releases there; this
-// thread's messages are handled all the while.
-bool DragMouse(POINT from, POINT to, int steps = 8);
-// Types a key by its X name ("Escape", "ctrl+b").
-bool PressKey(const std::string& key);
+// Command chains for RunXdotool.
+std::string MoveTo(POINT screen);
+std::string ClickAt(POINT screen, int button = 1);
+// Presses the left button at `from`, moves in steps to `to`, releases there.
+std::string DragFromTo(POINT from, POINT to);
+
+// The middle of a window's client area (or the given client point), on screen.
+POINT ScreenPoint(HWND window, POINT client);
+POINT ClientCentre(HWND window);
 
 }  // namespace kxtest

@@ -20,3 +20,8 @@ FindClientPtMessage::FindClientPtMessage(const framework::Message& m)
     if (m.wParam == kPicked && m.lParam != 0)
         point = *reinterpret_cast<const POINT*>(m.lParam);
 }
+
+void FindClientPtMessage::Post(HWND to, const POINT* picked)
+{
+    PostMessageA(to, g_msgFindClientPt, picked ? kPicked : kCancelled, reinterpret_cast<LPARAM>(picked));
+}

@@ -29,6 +29,8 @@ struct UpdateVideoMessage {
 struct FindClientPtMessage {
     enum Outcome : WPARAM { kCancelled = 0, kPicked = 1 };
     explicit FindClientPtMessage(const framework::Message& m);
+    // Posts the end of a pick to `to`: the point's address, or none.
+    static void Post(HWND to, const POINT* picked);
     std::optional<POINT> point;  // none: cancelled
 };
 

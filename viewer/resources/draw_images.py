@@ -1,6 +1,9 @@
 #!/usr/bin/env python3
-"""Draws the viewer's tool bar bitmap (16 colours, 13 buttons of 16 x 15)
-and its icon (32 x 32 and 16 x 16), writing toolbar.bmp and kx310win.ico.
+"""Draws the viewer's tool bar bitmap (16 colours, 13 buttons of 16 x 15),
+its icon (32 x 32 and 16 x 16), the Finder's two bitmaps (36 x 36, with and
+without the sight) and the Finder cursor (32 x 32, hot spot in the middle),
+writing toolbar.bmp, kx310win.ico, finder_full.bmp, finder_empty.bmp and
+finder.cur.
 The pictures are pixel art below; run it again after changing them."""
 import struct, sys, os
 
@@ -323,9 +326,64 @@ def icon():
     return header + entries + blobs
 
 
+def finder(with_sight):
+    """The Finder: a sunken well on the button face; the sight (a ring with
+    cross hairs) sits in it until it is dragged away."""
+    size, mid = 36, 17.5
+    pix = [[KEY['.']] * size for _ in range(size)]
+    for y in range(3, 33):
+        for x in range(3, 33):
+            edge = x in (3, 32) or y in (3, 32)
+            pix[y][x] = (KEY['d'] if x == 3 or y == 3 else KEY['w']) if edge else KEY['w']
+    if with_sight:
+        for y in range(size):
+            for x in range(size):
+                r = ((x - mid) ** 2 + (y - mid) ** 2) ** 0.5
+                if 9.5 <= r <= 11.5 or ((x in (17, 18) or y in (17, 18)) and 4 <= x <= 31 and 4 <= y <= 31
+                                        and not (r < 3)):
+                    pix[y][x] = KEY['k']
+        for y in range(16, 20):
+            for x in range(16, 20):
+                pix[y][x] = KEY['r']
+    return bmp4(pix, size, size)
+
+
+def cursor():
+    """Monochrome 32 x 32 cursor: the sight alone, white edged in black."""
+    size, mid = 32, 15.5
+    black = [[0] * size for _ in range(size)]
+    for y in range(size):
+        for x in range(size):
+            r = ((x - mid) ** 2 + (y - mid) ** 2) ** 0.5
+            if 9.5 <= r <= 11.5 or ((x in (15, 16) or y in (15, 16)) and 2 <= x <= 29 and 2 <= y <= 29
+                                    and not r < 3):
+                black[y][x] = 1
+    # XOR mask 0 and AND mask 0 give black; XOR 0, AND 1 leave the screen.
+    stride = 4
+    xor_rows, and_rows = bytearray(), bytearray()
+    for y in reversed(range(size)):
+        xrow, arow = bytearray(stride), bytearray(stride)
+        for x in range(size):
+            if not black[y][x]:
+                arow[x // 8] |= 0x80 >> (x % 8)
+        xor_rows += xrow
+        and_rows += arow
+    info = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 1, 0, len(xor_rows) + len(and_rows), 0, 0, 2, 0)
+    palette = struct.pack('<BBBBBBBB', 0, 0, 0, 0, 255, 255, 255, 0)
+    blob = info + palette + bytes(xor_rows) + bytes(and_rows)
+    header = struct.pack('<HHH', 0, 2, 1)
+    entry = struct.pack('<BBBBHHII', size, size, 2, 0, 16, 16, len(blob), 6 + 16)
+    return header + entry + blob
+
+
 if __name__ == '__main__':
     here = os.path.dirname(os.path.abspath(__file__))
     with open(os.path.join(here, 'toolbar.bmp'), 'wb') as f:
         f.write(toolbar())
     with open(os.path.join(here, 'kx310win.ico'), 'wb') as f:
         f.write(icon())
+    for name, sight in (('finder_full.bmp', True), ('finder_empty.bmp', False)):
+        with open(os.path.join(here, name), 'wb') as f:
+            f.write(finder(sight))
+    with open(os.path.join(here, 'finder.cur'), 'wb') as f:
+        f.write(cursor())

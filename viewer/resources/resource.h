@@ -106,3 +106,27 @@
 #define IDS_TYPE_8BIT 453
 #define IDS_TYPE_4BIT 454
 #define IDS_TYPE_GRAY 455
+// The point picker and the chroma key dialog: the Finder cursor and
+// bitmaps, the dialog and its controls (the Finder's ids are those of every
+// dialog with a Finder).
+#define IDC_FINDER_CURSOR 129
+#define IDB_FINDER_FULL 143
+#define IDB_FINDER_EMPTY 144
+#define IDD_CHROMA_KEY 105
+#define IDC_CHROMA_SWATCH 205
+#define IDC_TOLERANCE_Y 216
+#define IDC_TOLERANCE_U 217
+#define IDC_TOLERANCE_V 218
+#define IDC_TOLERANCE_Y_VALUE 219
+#define IDC_TOLERANCE_U_VALUE 220
+#define IDC_TOLERANCE_V_VALUE 221
+#define IDC_USE_COLOR_KEY 222
+#define IDC_STOP 224
+#define IDC_FINDER 275
+#define IDC_HIDE_VIDEO_DECK 276
+#define IDC_SWATCH_FRAME 289
+#define IDC_FINDER_TEXT 290
+#define IDC_UNFREEZE 291
+#define IDC_FINDER_FRAME 1051
+#define IDC_CHROMA_CANCEL 1052
+#define IDC_DIALOG_HELP 57669

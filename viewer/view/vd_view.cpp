@@ -1,6 +1,8 @@
 #include "vd_view.h"
 
+#include "chroma_key_dlg.h"
 #include "handles.h"
+#include "point_picker.h"
 #include "overlay_args.h"
 #include "strings.h"
 #include "video_commands.h"
@@ -35,6 +37,8 @@ ViewState CVDView::State() const
     s.zoom = modes_.zoom();
     s.nonFit = modes_.nonFit();
     s.fullScreen = frame_ && frame_->IsFullScreen();
+    s.exported = exportTarget_ != nullptr;
+    s.chromaKeyActive = chromaKeyActive_;
     return s;
 }
 
@@ -186,8 +190,12 @@ void CVDView::SetSource(int source)
 CVDView::ScreenOverlay CVDView::Overlay() const
 {
     ScreenOverlay over;
+    over.exportTarget = exportTarget_;
     over.keyColour = keyColour_;
     over.keyLock = keyLock_;
+    over.chromaActive = chromaKeyActive_;
+    const ChromaKeyRecord& r = chromaKeyRecord_;
+    over.chromaKey = {r.y, r.u, r.v, r.toleranceY, r.toleranceU, r.toleranceV};
     return over;
 }
 
@@ -238,7 +246,9 @@ LRESULT CVDView::OnFindClientPoint(const Message& m)
         return 0;
     }
     if (picked) {
-        VideoKeyOff();  // a chroma key pick: its dialog takes over from here
+        // A chroma key pick: its dialog takes over from here.
+        VideoKeyOff();
+        CChromaKeyDlg(hwnd_, *this, pick.point).DoModal();
         return 0;
     }
     if (pickingKeyColour_) {
@@ -304,8 +314,42 @@ void CVDView::OnUpdateCommand(CCmdUI& ui)
         ui.SetCheck(state.checked ? 1 : 0);
 }
 
-// Commands the view shows disabled: it has no dialog or picker for them.
-void CVDView::OnUpdateNotYetAvailable(CCmdUI& ui)
+void CVDView::VideoKeyOn()
 {
-    ui.Enable(false);
+    if (!keyLock_)
+        SendVideoKey(true);
+}
+
+// Chroma Key: with keying off, the user first picks the colour in the view
+// (the video frozen meanwhile unless it already is); the pick's message
+// opens the dialog.  With keying on, or the video exported, the dialog opens
+// at once.
+void CVDView::OnChromaKey()
+{
+    if (!chromaKeyActive_ && !exportTarget_) {
+        VideoKeyOn();
+        if (!frozen_)
+            SetFreeze(true, false);
+        if (!CPointPicker::Instance().Start(hwnd_, hwnd_)) {
+            // No pick (another one runs): the video goes back as it was.
+            VideoKeyOff();
+            if (!frozen_)
+                SetFreeze(false, false);
+        }
+        return;
+    }
+    VideoKeyOff();
+    CChromaKeyDlg(hwnd_, *this).DoModal();
+}
+
+// New Color Key: the user picks the key colour in the view.
+void CVDView::OnNewColorKey()
+{
+    pickingKeyColour_ = true;
+    if (!keyLock_)
+        SendVideoKey(true);
+    if (!CPointPicker::Instance().Start(hwnd_, hwnd_)) {
+        pickingKeyColour_ = false;
+        VideoKeyOff();
+    }
 }

@@ -3,6 +3,7 @@
 // every move, size, scroll and mode change, paints the key colour, and
 // carries the display modes (freeze, invert, zoom, fit, video source).
 #pragma once
+#include "chroma_view.h"
 #include "display_modes.h"
 #include "message_table.h"
 #include "registered_messages.h"
@@ -11,7 +12,7 @@
 #include "view_commands.h"
 #include <array>
 
-class CVDView : public framework::Routed<CVDView, framework::CScrollView> {
+class CVDView : public framework::Routed<CVDView, framework::CScrollView>, public IChromaView {
 public:
     static constexpr COLORREF kDefaultKeyColour = RGB(255, 0, 255);
 
@@ -23,18 +24,29 @@ public:
 
     // Set freeze: returns the previous remembered state; with `remember` the
     // state becomes the user's.
-    bool SetFreeze(bool frozen, bool remember);
+    bool SetFreeze(bool frozen, bool remember) override;
     void SetInvert(bool inverted);
     void SetSource(int source);
     void PlaceVideo(PlaceMode mode);
     void UpdateStatus();
-    void VideoKeyOff();
+    void VideoKeyOff() override;
 
     ViewState State() const;
     COLORREF KeyColour() const { return keyColour_; }
     bool PickingKeyColour() const { return pickingKeyColour_; }
     void BeginKeyColourPick() { pickingKeyColour_ = true; }
-    void SetKeyLock(bool on) { keyLock_ = on; }
+    void SetKeyLock(bool on) override { keyLock_ = on; }
+
+    // What the chroma key dialog asks of the view.
+    HWND ViewWindow() const override { return hwnd_; }
+    HWND ExportTarget() const override { return exportTarget_; }
+    bool ChromaKeyActive() const override { return chromaKeyActive_; }
+    void SetChromaKeyActive(bool active) override { chromaKeyActive_ = active; }
+    bool KeyLock() const override { return keyLock_; }
+    bool Frozen() const override { return frozen_; }
+    void SetChromaKeyRecord(const ChromaKeyRecord& record) override { chromaKeyRecord_ = record; }
+    const ChromaKeyRecord& ChromaKey() const { return chromaKeyRecord_; }
+    void VideoKeyOn() override;
 
     // What is shown over the video, for composing a grab with the screen:
     // drawings on the view, the window the video is exported to, and the
@@ -74,7 +86,8 @@ protected:
     void OnZoom(UINT id);
     void OnSource(UINT id);
     void OnUpdateCommand(framework::CCmdUI& ui);
-    void OnUpdateNotYetAvailable(framework::CCmdUI& ui);
+    void OnChromaKey();
+    void OnNewColorKey();
 
     friend struct framework::TableAccess;
     static constexpr framework::MessageEntry<CVDView> kMessages[] = {
@@ -92,6 +105,8 @@ protected:
         {ID_VIEW_NON_FIT, &CVDView::OnNonFit},
         {framework::IdRange{ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_OUT}, &CVDView::OnZoom},
         {framework::IdRange{ID_SOURCE_0, ID_SOURCE_SVIDEO}, &CVDView::OnSource},
+        {ID_VIEW_CHROMA_KEY, &CVDView::OnChromaKey},
+        {ID_VIEW_NEW_COLOR_KEY, &CVDView::OnNewColorKey},
     };
     // The rule table (ViewCommandState) gives the states; full screen, the
     // ids between the display modes, is the frame's.
@@ -100,8 +115,8 @@ protected:
         {framework::IdRange{ID_VIEW_INVERT, ID_VIEW_ZOOM_OUT}, &CVDView::OnUpdateCommand},
         {framework::IdRange{ID_SOURCE_0, ID_SOURCE_SVIDEO}, &CVDView::OnUpdateCommand},
         {ID_VIEW_BACKGROUND, &CVDView::OnUpdateCommand},
-        {ID_VIEW_NEW_COLOR_KEY, &CVDView::OnUpdateNotYetAvailable},
-        {ID_VIEW_CHROMA_KEY, &CVDView::OnUpdateNotYetAvailable},
+        {ID_VIEW_NEW_COLOR_KEY, &CVDView::OnUpdateCommand},
+        {ID_VIEW_CHROMA_KEY, &CVDView::OnUpdateCommand},
     };
 
 private:
@@ -117,5 +132,9 @@ private:
     bool pickingKeyColour_ = false;
     bool keyLock_ = true;
     bool placing_ = false;
+    // Chroma keying: set by the chroma key dialog's OK, cleared by its Stop.
+    bool chromaKeyActive_ = false;
+    ChromaKeyRecord chromaKeyRecord_;
+    HWND exportTarget_ = nullptr;
     HMENU contextMenu_ = nullptr;
 };

@@ -88,6 +88,13 @@ protected:
         return SIZE{r.right, r.bottom};
     }
 
+    // A real drag; a press on the frame's edge starts the sizing loop in
+    // this thread, so messages are handled until the drag has ended.
+    bool Drag(POINT from, POINT to)
+    {
+        return kxtest::RunXdotool(kxtest::DragFromTo(from, to), [] { test_support::Pump(5); });
+    }
+
     ScriptedDriver driver;
 };
 
@@ -191,8 +198,8 @@ TEST_F(MainFrameCommandsTest, DraggingAnEdgeKeepsTheVideoAreaAtFourToThree)
     const int border = GetSystemMetrics(SM_CYFRAME) / 2;
 
     // The bottom edge: the height leads and the width follows.
-    ASSERT_TRUE(kxtest::DragMouse(POINT{(r.left + r.right) / 2, r.bottom - 1 - border},
-                                  POINT{(r.left + r.right) / 2, r.bottom - 1 - border + 60}));
+    ASSERT_TRUE(Drag(POINT{(r.left + r.right) / 2, r.bottom - 1 - border},
+                     POINT{(r.left + r.right) / 2, r.bottom - 1 - border + 60}));
     test_support::Pump(100);
     RECT taller = WindowBoxOf(frameWnd_);
     EXPECT_GT(taller.bottom - taller.top, r.bottom - r.top) << "the drag reached the frame's edge";
@@ -203,8 +210,8 @@ TEST_F(MainFrameCommandsTest, DraggingAnEdgeKeepsTheVideoAreaAtFourToThree)
     // The right edge: the width leads and the height follows.
     r = taller;
     const int side = GetSystemMetrics(SM_CXFRAME) / 2;
-    ASSERT_TRUE(kxtest::DragMouse(POINT{r.right - 1 - side, (r.top + r.bottom) / 2},
-                                  POINT{r.right - 1 - side - 120, (r.top + r.bottom) / 2}));
+    ASSERT_TRUE(Drag(POINT{r.right - 1 - side, (r.top + r.bottom) / 2},
+                     POINT{r.right - 1 - side - 120, (r.top + r.bottom) / 2}));
     test_support::Pump(100);
     RECT narrower = WindowBoxOf(frameWnd_);
     EXPECT_LT(narrower.right - narrower.left, r.right - r.left);

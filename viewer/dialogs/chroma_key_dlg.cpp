@@ -1,0 +1,492 @@
+#include "chroma_key_dlg.h"
+
+#include "chroma_state.h"
+#include "device_open.h"
+#include "frame_wnd.h"
+#include "inverted_frame.h"
+#include "number_text.h"
+#include "overlay_viewer.h"
+#include "scroll_position.h"
+#include "unfreeze_preference.h"
+#include "viewer_settings.h"
+#include "win_app.h"
+
+using framework::Message;
+using namespace overlay;
+
+namespace {
+
+constexpr int kFinderSize = 35;        // the Finder control, in pixels
+constexpr int kFinderBitmapSize = 36;  // what is copied of its bitmap
+constexpr int kFrameBorder = 2;        // a frame lies this far around its control
+constexpr int kHighlightPen = 4;
+constexpr LONG kLightWeight = 300;
+
+// Three integers of the driver's reply to the last command.
+bool ReplyTriple(int (&values)[3])
+{
+    return ScanNumbers(OverlayReply(), values, 3) == 3;
+}
+
+const ToleranceRow* RowOfBar(int barId)
+{
+    for (const ToleranceRow* row = kToleranceRows; row->bar; ++row)
+        if (row->bar == barId)
+            return row;
+    return nullptr;
+}
+
+}  // namespace
+
+CChromaKeyDlg::CChromaKeyDlg(HWND parent, IChromaView& view, std::optional<POINT> picked)
+    : Routed(IDD_CHROMA_KEY, parent), view_(view), picked_(picked), rememberedFreeze_(view.Frozen())
+{
+    const ChromaState& state = ProcessChromaState();
+    for (int i = 0; i < kToleranceCount; ++i)
+        tolerance_[i] = state.tolerance[i];
+}
+
+bool CChromaKeyDlg::PickChromaColor(POINT at)
+{
+    int rgb[3] = {}, yuv[3] = {};
+    if (SendOverlayCommand(kVerbGet, kFmtPixelRgbAt, static_cast<int>(at.x), static_cast<int>(at.y)) != 0 ||
+        !ReplyTriple(rgb))
+        return false;
+    if (SendOverlayCommand(kVerbGet, kFmtYuvFrom, static_cast<int>(at.x), static_cast<int>(at.y)) != 0 ||
+        !ReplyTriple(yuv))
+        return false;
+    ChromaState& state = ProcessChromaState();
+    state.red = rgb[0];
+    state.green = rgb[1];
+    state.blue = rgb[2];
+    state.y = yuv[0];
+    state.u = yuv[1];
+    state.v = yuv[2];
+    SendOverlayCommand(kVerbSet, kFmtChromaKey, 0, state.y, state.u, state.v);
+    return true;
+}
+
+void CChromaKeyDlg::SuspendChromaKey(bool freeze)
+{
+    rememberedFreeze_ = view_.Frozen();
+    if (freeze)
+        view_.SetFreeze(true, true);
+    SendOverlayCommand(kVerbSet, kFmtChromaKey, -1, 0, 0, 0);
+    SendOverlayCommand(kVerbSet, kFmtVideoKeyOn);
+}
+
+void CChromaKeyDlg::ResumeChromaKey()
+{
+    const ChromaState& state = ProcessChromaState();
+    if (view_.ChromaKeyActive())
+        SendOverlayCommand(kVerbSet, kFmtChromaKey, 0, state.y, state.u, state.v);
+    if (!view_.KeyLock())
+        SendOverlayCommand(kVerbSet, kFmtVideoKeyOff);
+    view_.SetFreeze(rememberedFreeze_, true);
+}
+
+void CChromaKeyDlg::DoDataExchange(framework::CDataExchange& dx)
+{
+    dx.Check(IDC_USE_COLOR_KEY, keyLockCheck_);
+    dx.Check(IDC_HIDE_VIDEO_DECK, hideCheck_);
+    for (int i = 0; i < kToleranceCount; ++i)
+        dx.ScrollPosition(kToleranceRows[i].bar, tolerance_[i]);
+}
+
+bool CChromaKeyDlg::OnInitDialog()
+{
+    dragging_ = false;
+    colourPicked_ = false;
+    keyLockCheck_ = view_.KeyLock() ? 1 : 0;
+    rememberedKeyLock_ = view_.KeyLock();
+    hideCheck_ = ViewerSettings().ReadNumber(kSetChromaKey, kSetHide, 0) ? 1 : 0;
+
+    if (!view_.ExportTarget())
+        ShowWindow(Item(IDC_HIDE_VIDEO_DECK), SW_HIDE);
+    else if (hideCheck_)
+        ShowMainWindow(false);
+
+    int position[3] = {};
+    if (ViewerSettings().ReadNumbers(kSetChromaKey, kSetWindowPos, position, 3) == 2)
+        SetWindowPos(hwnd_, nullptr, position[0], position[1], 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    RECT finder = ControlRect(IDC_FINDER);
+    SetWindowPos(Item(IDC_FINDER), nullptr, finder.left, finder.top, kFinderSize, kFinderSize,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceFrameAround(IDC_FINDER_FRAME, IDC_FINDER, kFrameBorder);
+    PlaceFrameAround(IDC_SWATCH_FRAME, IDC_CHROMA_SWATCH, kFrameBorder);
+
+    faceBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+
+    ChromaState& state = ProcessChromaState();
+    if (picked_) {
+        PickChromaColor(*picked_);
+        EnableWindow(Item(IDC_STOP), TRUE);
+        ShowSwatch(true);
+        for (int i = 0; i < kToleranceCount; ++i)
+            state.tolerance[i] = tolerance_[i] = kDefaultTolerance;
+    } else if (!view_.ChromaKeyActive() && view_.ExportTarget()) {
+        EnableWindow(Item(IDC_STOP), FALSE);
+        ShowSwatch(false);
+    }
+
+    for (int i = 0; i < kToleranceCount; ++i) {
+        const ToleranceRow& row = kToleranceRows[i];
+        HWND bar = Item(row.bar);
+        SetScrollRange(bar, SB_CTL, row.minimum, row.maximum, FALSE);
+        SetScrollPos(bar, SB_CTL, state.tolerance[i], TRUE);
+        SetDlgItemInt(hwnd_, row.valueText, static_cast<UINT>(state.tolerance[i]), FALSE);
+    }
+
+    if (UnfreezeWhenChromaKey() || !view_.Frozen())
+        OnUnfreeze();
+
+    if (OverlayWindowsMajorVersion() != 4) {
+        LOGFONTA font{};
+        HFONT dialogFont = reinterpret_cast<HFONT>(Send(WM_GETFONT));
+        if (dialogFont && GetObjectA(dialogFont, sizeof font, &font)) {
+            font.lfWeight = kLightWeight;
+            lightFont_.reset(CreateFontIndirectA(&font));
+            SendMessageA(Item(IDC_FINDER_TEXT), WM_SETFONT, reinterpret_cast<WPARAM>(lightFont_.get()), TRUE);
+        }
+    }
+
+    UpdateData(false);
+    return true;
+}
+
+RECT CChromaKeyDlg::ControlRect(int id) const
+{
+    RECT r{};
+    HWND control = Item(id);
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+void CChromaKeyDlg::PlaceFrameAround(int frameId, int controlId, int border)
+{
+    RECT r = ControlRect(controlId);
+    SetWindowPos(Item(frameId), nullptr, r.left - border, r.top - border, r.right - r.left + 2 * border,
+                 r.bottom - r.top + 2 * border, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CChromaKeyDlg::ShowSwatch(bool show)
+{
+    ShowWindow(Item(IDC_CHROMA_SWATCH), show ? SW_SHOW : SW_HIDE);
+    if (show)
+        RepaintControl(IDC_CHROMA_SWATCH);
+}
+
+void CChromaKeyDlg::RepaintControl(int id)
+{
+    RedrawWindow(Item(id), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+HWND CChromaKeyDlg::MainWindow() const
+{
+    const framework::CWinApp* app = framework::CWinApp::Current();
+    if (app && app->MainFrame())
+        return app->MainFrame()->Handle();
+    return parent_ ? GetAncestor(parent_, GA_ROOT) : nullptr;
+}
+
+void CChromaKeyDlg::ShowMainWindow(bool show)
+{
+    if (HWND main = MainWindow())
+        ShowWindow(main, show ? SW_SHOW : SW_HIDE);
+}
+
+void CChromaKeyDlg::StorePosition()
+{
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    const int position[2] = {static_cast<int>(r.left), static_cast<int>(r.top)};
+    ViewerSettings().WriteNumbers(kSetChromaKey, kSetWindowPos, position, 2);
+}
+
+LRESULT CChromaKeyDlg::OnHScroll(const Message& m)
+{
+    HWND bar = m.ScrollBar();
+    const ToleranceRow* row = bar ? RowOfBar(GetDlgCtrlID(bar)) : nullptr;
+    if (!row)
+        return Default(m);
+    const int present = GetScrollPos(bar, SB_CTL);
+    const int next = ScrolledPosition(m.ScrollCode(), present, m.ScrollPos(), {row->minimum, row->maximum, row->page});
+    if (next == present)
+        return 0;
+    SetScrollPos(bar, SB_CTL, next, TRUE);
+    SetDlgItemInt(hwnd_, row->valueText, static_cast<UINT>(next), FALSE);
+    SendOverlayCommand(kVerbSet, row->setFormat, next);
+    UpdateData(true);
+    return 0;
+}
+
+void CChromaKeyDlg::OnUseColorKey()
+{
+    UpdateData(true);
+    view_.SetKeyLock(keyLockCheck_ != 0);
+    SendOverlayCommand(kVerbSet, keyLockCheck_ ? kFmtVideoKeyOn : kFmtVideoKeyOff);
+}
+
+void CChromaKeyDlg::OnHideVideoDeck()
+{
+    UpdateData(true);
+    ShowMainWindow(hideCheck_ == 0);
+}
+
+void CChromaKeyDlg::OnUnfreeze()
+{
+    view_.SetFreeze(false, true);
+    EnableWindow(Item(IDC_UNFREEZE), FALSE);
+}
+
+void CChromaKeyDlg::OnOK()
+{
+    if (dragging_)
+        EndDrag(std::nullopt);
+    UpdateData(true);
+    view_.SetChromaKeyActive(true);
+    view_.SetKeyLock(keyLockCheck_ != 0);
+    ChromaState& state = ProcessChromaState();
+    for (int i = 0; i < kToleranceCount; ++i)
+        state.tolerance[i] = tolerance_[i];
+    ChromaKeyRecord record;
+    record.y = static_cast<unsigned char>(state.y);
+    record.u = static_cast<unsigned char>(state.u);
+    record.v = static_cast<unsigned char>(state.v);
+    record.toleranceY = static_cast<unsigned char>(tolerance_[0]);
+    record.toleranceU = static_cast<unsigned char>(tolerance_[1]);
+    record.toleranceV = static_cast<unsigned char>(tolerance_[2]);
+    view_.SetChromaKeyRecord(record);
+    ViewerSettings().WriteNumber(kSetChromaKey, kSetHide, static_cast<DWORD>(hideCheck_));
+    if (hideCheck_)
+        ShowMainWindow(true);
+    StorePosition();
+    EndDialog(IDOK);
+}
+
+void CChromaKeyDlg::OnStop()
+{
+    if (dragging_)
+        EndDrag(std::nullopt);
+    view_.SetChromaKeyActive(false);
+    view_.SetKeyLock(true);
+    SuspendChromaKey(false);
+    SendOverlayCommand(kVerbSet, kFmtVideoKeyOn);
+    ChromaState& state = ProcessChromaState();
+    for (int i = 0; i < kToleranceCount; ++i)
+        state.tolerance[i] = tolerance_[i] = kDefaultTolerance;
+    if (hideCheck_)
+        ShowMainWindow(true);
+    StorePosition();
+    EndDialog(IDCANCEL);
+}
+
+void CChromaKeyDlg::OnCancel()
+{
+    OnStop();
+}
+
+void CChromaKeyDlg::OnCancelButton()
+{
+    if (dragging_)
+        EndDrag(std::nullopt);
+    view_.SetKeyLock(rememberedKeyLock_);
+    if (!view_.ChromaKeyActive()) {
+        OnStop();
+        return;
+    }
+    if (hideCheck_)
+        ShowMainWindow(true);
+    StorePosition();
+    EndDialog(IDCANCEL);
+}
+
+LRESULT CChromaKeyDlg::OnClose(const Message&)
+{
+    StorePosition();
+    OnCancel();
+    return 0;
+}
+
+// The Finder.
+
+LRESULT CChromaKeyDlg::OnLeftButtonDown(const Message& m)
+{
+    RECT finder{};
+    GetClientRect(Item(IDC_FINDER), &finder);
+    POINT at = m.Point();
+    MapWindowPoints(hwnd_, Item(IDC_FINDER), &at, 1);
+    if (!dragging_ && PtInRect(&finder, at))
+        BeginDrag();
+    return 0;
+}
+
+void CChromaKeyDlg::BeginDrag()
+{
+    dragging_ = true;
+    RepaintControl(IDC_FINDER);
+    SetCursor(LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_FINDER_CURSOR)));
+    HWND target = view_.ExportTarget();
+    if (target)
+        SetForegroundWindow(target);
+    else
+        target = view_.ViewWindow();
+    highlighted_ = target;
+    framework::DrawInvertedFrame(highlighted_, kHighlightPen);
+    SuspendChromaKey(true);
+    SetCapture(hwnd_);
+    SetFocus(hwnd_);
+    view_.VideoKeyOn();
+}
+
+LRESULT CChromaKeyDlg::OnLeftButtonUp(const Message& m)
+{
+    if (!dragging_)
+        return 0;
+    POINT screen = m.Point();
+    ClientToScreen(hwnd_, &screen);
+    EndDrag(screen);
+    return 0;
+}
+
+// A drag that ends without the button being released (the capture taken
+// away, a mode cancelled, the dialog closing) is put back as a release over
+// no target would be, so that nothing stays highlighted, frozen or keyed off.
+LRESULT CChromaKeyDlg::OnDragInterrupted(const Message& m)
+{
+    if (dragging_)
+        EndDrag(std::nullopt);
+    return Default(m);
+}
+
+LRESULT CChromaKeyDlg::OnCaptureChanged(const Message& m)
+{
+    if (dragging_ && m.NewCapture() != hwnd_)
+        EndDrag(std::nullopt);
+    return Default(m);
+}
+
+LRESULT CChromaKeyDlg::OnDestroy(const Message& m)
+{
+    if (dragging_)
+        EndDrag(std::nullopt);
+    return Default(m);
+}
+
+void CChromaKeyDlg::EndDrag(std::optional<POINT> dropped)
+{
+    dragging_ = false;
+    framework::DrawInvertedFrame(highlighted_, kHighlightPen);
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    RepaintControl(IDC_FINDER);
+    if (dropped) {
+        Drop(*dropped);
+    } else {
+        ResumeChromaKey();
+    }
+    highlighted_ = nullptr;
+    if (GetCapture() == hwnd_)
+        ReleaseCapture();
+    view_.VideoKeyOff();
+}
+
+void CChromaKeyDlg::Drop(POINT screen)
+{
+    HWND under = WindowFromPoint(screen);
+    DWORD process = 0;
+    if (under)
+        GetWindowThreadProcessId(under, &process);
+    if (!under || (view_.ExportTarget() && process == GetCurrentProcessId())) {
+        MessageBeep(0);
+        ResumeChromaKey();
+        return;
+    }
+    POINT at = screen;
+    ScreenToClient(under, &at);
+    HWND child = ChildWindowFromPoint(under, at);
+    if (child && child != under) {
+        MapWindowPoints(under, child, &at, 1);
+        under = child;
+    }
+    if (under != highlighted_) {
+        MessageBeep(0);
+        ResumeChromaKey();
+        return;
+    }
+    PickChromaColor(at);
+    EnableWindow(Item(IDC_STOP), TRUE);
+    ShowSwatch(true);
+    UpdateData(false);
+    colourPicked_ = true;
+    view_.SetFreeze(rememberedFreeze_, true);
+}
+
+// Painting.
+
+LRESULT CChromaKeyDlg::OnPaint(const Message&)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    PaintSunkenFrame(dc, IDC_FINDER_FRAME);
+    PaintSunkenFrame(dc, IDC_SWATCH_FRAME);
+    EndPaint(hwnd_, &ps);
+    return 0;
+}
+
+void CChromaKeyDlg::PaintSunkenFrame(HDC dc, int frameId)
+{
+    RECT r = ControlRect(frameId);
+    framework::GdiPen shadow(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)));
+    framework::GdiPen highlight(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT)));
+    framework::GdiPen text(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNTEXT)));
+    {
+        framework::SelectedObject pen(dc, shadow.get());
+        MoveToEx(dc, r.left, r.bottom - 1, nullptr);
+        LineTo(dc, r.left, r.top);
+        LineTo(dc, r.right - 1, r.top);
+    }
+    {
+        framework::SelectedObject pen(dc, highlight.get());
+        MoveToEx(dc, r.right - 1, r.top, nullptr);
+        LineTo(dc, r.right - 1, r.bottom - 1);
+        LineTo(dc, r.left - 1, r.bottom - 1);
+    }
+    framework::SelectedObject pen(dc, text.get());
+    framework::SelectedObject brush(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1);
+}
+
+LRESULT CChromaKeyDlg::OnDrawItem(const Message& m)
+{
+    const DRAWITEMSTRUCT* item = m.DrawItem();
+    if (item->CtlID == IDC_CHROMA_SWATCH) {
+        const ChromaState& state = ProcessChromaState();
+        framework::GdiBrush colour(CreateSolidBrush(RGB(state.red & 0xFF, state.green & 0xFF, state.blue & 0xFF)));
+        RECT client{};
+        GetClientRect(item->hwndItem, &client);
+        FillRect(item->hDC, &client, colour.get());
+        return TRUE;
+    }
+    if (item->CtlID == IDC_FINDER) {
+        const int bitmapId = dragging_ ? IDB_FINDER_EMPTY : IDB_FINDER_FULL;
+        framework::GdiBitmap bitmap(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId)));
+        HDC memory = CreateCompatibleDC(item->hDC);
+        if (memory && bitmap) {
+            framework::SelectedObject selected(memory, bitmap.get());
+            BitBlt(item->hDC, 0, 0, kFinderBitmapSize, kFinderBitmapSize, memory, 0, 0, SRCCOPY);
+        }
+        if (memory)
+            DeleteDC(memory);
+        return TRUE;
+    }
+    return Default(m);
+}
+
+LRESULT CChromaKeyDlg::OnControlColour(const Message& m)
+{
+    SetBkMode(m.Dc(), TRANSPARENT);
+    SetTextColor(m.Dc(), GetSysColor(COLOR_BTNTEXT));
+    return reinterpret_cast<LRESULT>(faceBrush_.get());
+}
