@@ -6,6 +6,7 @@
 #include "htfx32.h"
 #include "picture_buffer.h"
 #include <windows.h>
+#include <mmsystem.h>
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -87,7 +88,8 @@ int main()
     const double bare = Best(runs, rounds, [&] { return Grab(*buffer) && WriteBack(*buffer); });
     std::printf("frame %d x %d, best of %d runs of %d rounds\n", w, h, runs, rounds);
     std::printf("%-28s %8.2f ms\n", "grab + write back", bare);
-    for (int32_t mask : {HTFX_FLIP_HORIZONTAL, HTFX_FLIP_VERTICAL, HTFX_FLIP_HORIZONTAL | HTFX_FLIP_VERTICAL}) {
+    for (int32_t mask : {int32_t{HTFX_FLIP_HORIZONTAL}, int32_t{HTFX_FLIP_VERTICAL},
+                         int32_t{HTFX_FLIP_HORIZONTAL | HTFX_FLIP_VERTICAL}}) {
         const double flip = Best(runs, rounds, [&] { return Flip(*buffer, mask); });
         const double whole =
             Best(runs, rounds, [&] { return Grab(*buffer) && Flip(*buffer, mask) && WriteBack(*buffer); });
