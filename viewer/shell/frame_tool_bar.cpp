@@ -3,7 +3,8 @@
 LRESULT CFrameToolBar::OnWindowPosChanged(const framework::Message& m)
 {
     LRESULT result = Default(m);
-    if (m.WindowPos()->flags & SWP_NOMOVE || telling_ || !placed_)
+    const UINT flags = m.WindowPos()->flags;
+    if ((flags & SWP_NOMOVE && flags & SWP_NOSIZE) || telling_ || !placed_)
         return result;
     // Where the bar now sits in its frame; the frame's own moves leave it alone.
     HWND frame = GetParent(hwnd_);

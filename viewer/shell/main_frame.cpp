@@ -104,7 +104,7 @@ LRESULT CMainFrame::OnCreate(const Message& m)
         return -1;
     if (!CreateBars())
         return -1;
-    toolBar_.OnPlaced([this] { ReapplySize(); });
+    toolBar_.OnPlaced([this] { toolBarPlaced_ = true; });
     toolBar_.SetDockSides(framework::kDockAny);
     EnableDocking(framework::kDockAny);
     toolBar_.Dock(framework::DockSide::Top);

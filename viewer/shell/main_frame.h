@@ -59,6 +59,9 @@ public:
 protected:
     bool PreCreateWindow(CREATESTRUCTA& cs) override;
     bool OnCreateClient(framework::CreateContext* context) override;
+    // After the layout: a tool bar that took another place has the size rules
+    // applied for it.
+    void RecalcLayout() override;
 
     LRESULT OnCreate(const framework::Message& m);
     LRESULT OnClose(const framework::Message& m);
@@ -152,6 +155,7 @@ private:
     WindowBox fullScreenBox_{0, 0, 0, 0};
     RECT workArea_{0, 0, 0, 0};  // the maximised frame the system last proposed
     bool reapplying_ = false;     // the next size change is ReapplySize's
+    bool toolBarPlaced_ = false;  // the tool bar took another place in this layout
 
     std::unique_ptr<CPictureBuffer> grab_;
     RECT grabRect_{0, 0, 0, 0};

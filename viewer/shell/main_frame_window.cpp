@@ -46,6 +46,15 @@ void CMainFrame::ReapplySize()
     reapplying_ = false;
 }
 
+void CMainFrame::RecalcLayout()
+{
+    CFrameWnd::RecalcLayout();
+    if (toolBarPlaced_) {
+        toolBarPlaced_ = false;
+        ReapplySize();
+    }
+}
+
 void CMainFrame::ApplyAspectRatio()
 {
     if (AspectRuleApplies())

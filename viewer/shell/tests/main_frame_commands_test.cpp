@@ -192,6 +192,7 @@ TEST_F(MainFrameCommandsTest, BarTogglesKeepTheVideoAreaAtFourToThree)
 TEST_F(MainFrameCommandsTest, DraggingAnEdgeKeepsTheVideoAreaAtFourToThree)
 {
     OpenFrame();
+    frame_->ApplyAspectRatio();  // start from a 4:3 video area
     SetForegroundWindow(frameWnd_);
     test_support::Pump(50);
     RECT r = WindowBoxOf(frameWnd_);
