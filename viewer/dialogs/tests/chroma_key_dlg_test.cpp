@@ -3,6 +3,7 @@
 // and on the desktop, drags broken off, the tolerance bars, and the ways out
 // (OK, Cancel, Stop by Escape and by the close box), each checked by the
 // exact commands the card received.
+#include "pump.h"
 #include "chroma_key_dlg.h"
 #include "chroma_state.h"
 #include "overlay_viewer.h"
@@ -131,18 +132,7 @@ protected:
 
     CSettingsStore Store() { return CSettingsStore(kTestCompany, app_.Title()); }
 
-    static void Pump(DWORD ms)
-    {
-        DWORD end = GetTickCount() + ms;
-        do {
-            MSG msg;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&msg);
-                DispatchMessageA(&msg);
-            }
-            Sleep(5);
-        } while (static_cast<LONG>(end - GetTickCount()) > 0);
-    }
+    static void Pump(DWORD ms) { kxtest::Pump(ms); }
 
     // Runs the dialog while `act` drives it from another thread.
     INT_PTR Run(CChromaKeyDlg& dialog, std::function<void(HWND box)> act)

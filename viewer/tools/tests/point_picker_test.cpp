@@ -1,6 +1,7 @@
 // The point picker with real windows and real clicks: where a left click
 // ends the pick and where it only beeps, the ways of cancelling, and what the
 // picked window sees of it all.
+#include "pump.h"
 #include "point_picker.h"
 #include "real_input.h"
 #include "registered_messages.h"
@@ -41,18 +42,7 @@ LRESULT CALLBACK TestProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
     return DefWindowProcA(wnd, msg, wp, lp);
 }
 
-void Pump(DWORD ms)
-{
-    DWORD end = GetTickCount() + ms;
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    } while (static_cast<LONG>(end - GetTickCount()) > 0);
-}
+using kxtest::Pump;
 
 class PointPickerTest : public ::testing::Test {
 protected:
