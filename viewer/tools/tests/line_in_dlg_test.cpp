@@ -65,7 +65,17 @@ void Scroll(HWND box, int id, UINT request, int thumb = 0)
 // A real left click at a point of the screen.
 void ClickAt(POINT p)
 {
+    // The pointer reaches the point before the press: a press sent at once
+    // can still find it where it was.
     SetCursorPos(p.x, p.y);
+    for (int i = 0; i < 50; ++i) {
+        POINT at{};
+        GetCursorPos(&at);
+        if (at.x == p.x && at.y == p.y)
+            break;
+        Sleep(20);
+    }
+    Sleep(100);
     INPUT input[2] = {};
     input[0].type = input[1].type = INPUT_MOUSE;
     input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
@@ -119,7 +129,7 @@ TEST_F(LineInDialog, OpensAtTheDeviceVolumeAndMovesOneBarAtATime)
         RECT bar{};
         GetWindowRect(GetDlgItem(box, IDC_LINE_IN_LEFT), &bar);
         ClickAt(POINT{(bar.left + bar.right) / 2, bar.bottom - 3});
-        for (int i = 0; i < 50 && BarPos(box, IDC_LINE_IN_LEFT) == afterLine; ++i)
+        for (int i = 0; i < 250 && BarPos(box, IDC_LINE_IN_LEFT) == afterLine; ++i)
             Sleep(20);
         afterClick = BarPos(box, IDC_LINE_IN_LEFT);
         Scroll(box, IDC_LINE_IN_RIGHT, SB_TOP);
