@@ -5,19 +5,7 @@ namespace line_in {
 
 int ScrollTarget(unsigned request, int current, int thumb)
 {
-    int target = current;
-    switch (request) {
-    case kLineUp: target = current - 1; break;
-    case kLineDown: target = current + 1; break;
-    case kPageUp: target = current - kPageStep; break;
-    case kPageDown: target = current + kPageStep; break;
-    case kThumbPosition:
-    case kThumbTrack: target = thumb; break;
-    case kTop: target = 0; break;
-    case kBottom: target = kBarMax; break;
-    default: break;
-    }
-    return std::clamp(target, 0, kBarMax);
+    return std::clamp(ScrolledPosition(request, current, thumb, ScrollRange{0, kBarMax, kPageStep}), 0, kBarMax);
 }
 
 bool NeedsCurrentVolume(Channel channel, VolumeRules rules)

@@ -2,6 +2,7 @@
 // the bottom; the top is full volume) against channel volumes, the steps of
 // the scroll messages, and the device volume a bar move makes.
 #pragma once
+#include "scroll_position.h"
 #include <cstdint>
 
 namespace line_in {
@@ -19,20 +20,23 @@ inline uint32_t VolumeFromPosition(int position)
     return static_cast<uint32_t>(kBarMax - position) * 256;
 }
 
-// The scroll requests of a scroll bar, numbered as the system numbers them.
+// The scroll requests of a vertical scroll bar: the settings dialogs' scroll
+// codes under their up-and-down names.
 enum ScrollRequest : unsigned {
-    kLineUp = 0,
-    kLineDown = 1,
-    kPageUp = 2,
-    kPageDown = 3,
-    kThumbPosition = 4,
-    kThumbTrack = 5,
-    kTop = 6,
-    kBottom = 7,
+    kLineUp = kScrollLineLeft,
+    kLineDown = kScrollLineRight,
+    kPageUp = kScrollPageLeft,
+    kPageDown = kScrollPageRight,
+    kThumbPosition = kScrollThumbPosition,
+    kThumbTrack = kScrollThumbTrack,
+    kTop = kScrollLeft,
+    kBottom = kScrollRight,
 };
 
-// The position a scroll request leads to from `current`; `thumb` is the
-// position a thumb request carries.  Requests that move nothing keep it.
+// The position a scroll request leads to from `current` (the settings
+// dialogs' rule over 0 to 255 with pages of 15); `thumb` is the position a
+// thumb request carries, kept inside the bar.  Requests that move nothing
+// keep the position.
 int ScrollTarget(unsigned request, int current, int thumb);
 
 enum class Channel { Left, Right, Both };
