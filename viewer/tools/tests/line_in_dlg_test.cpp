@@ -4,6 +4,7 @@
 // read back from where the driver keeps them.
 #include "line_in_dlg.h"
 #include "message_box_watcher.h"
+#include "real_input.h"
 #include "settings_store.h"
 #include "volume_setting.h"
 #include "win_app.h"
@@ -62,29 +63,6 @@ void Scroll(HWND box, int id, UINT request, int thumb = 0)
     SendMessageA(box, WM_VSCROLL, MAKEWPARAM(request, thumb), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
 }
 
-// A real left click at a point of the screen.
-void ClickAt(POINT p)
-{
-    // The pointer reaches the point before the press: a press sent at once
-    // can still find it where it was.
-    SetCursorPos(p.x, p.y);
-    for (int i = 0; i < 50; ++i) {
-        POINT at{};
-        GetCursorPos(&at);
-        if (at.x == p.x && at.y == p.y)
-            break;
-        Sleep(20);
-    }
-    Sleep(100);
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(1, &input[0], sizeof(INPUT));
-    Sleep(60);
-    SendInput(1, &input[1], sizeof(INPUT));
-}
-
 class LineInDialog : public ::testing::Test {
 protected:
     void SetUp() override
@@ -128,7 +106,7 @@ TEST_F(LineInDialog, OpensAtTheDeviceVolumeAndMovesOneBarAtATime)
         // A real click on the left bar's lower arrow: one line down.
         RECT bar{};
         GetWindowRect(GetDlgItem(box, IDC_LINE_IN_LEFT), &bar);
-        ClickAt(POINT{(bar.left + bar.right) / 2, bar.bottom - 3});
+        kxtest::RunXdotool(kxtest::ClickAt(POINT{(bar.left + bar.right) / 2, bar.bottom - 3}));
         for (int i = 0; i < 250 && BarPos(box, IDC_LINE_IN_LEFT) == afterLine; ++i)
             Sleep(20);
         afterClick = BarPos(box, IDC_LINE_IN_LEFT);
