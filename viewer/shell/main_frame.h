@@ -42,15 +42,22 @@ public:
     // Grabs a region of the view from the card's frame memory (an empty
     // rectangle: the whole video area); null when that fails.  The buffer
     // stays the frame's until the next grab, the discard or the close.
-    CPictureBuffer* GrabRegion(RECT region);
+    CPictureBuffer* GrabRegion(RECT region) override;
     // The grab as Y, U, V pixels, composed with what the window shows over
     // the video; null when that fails.
-    CPictureBuffer* MergeScreenWithVideo(RECT region);
+    CPictureBuffer* MergeScreenWithVideo(RECT region) override;
     const RECT& GrabbedRect() const { return grabRect_; }
 
     // Sizes the window to a picture file as the preferences ask; false (with
     // the message shown) when the driver cannot read the file.
-    bool FitToPicture(const std::string& path);
+    bool FitToPicture(const std::string& path) override;
+    // Loads a picture file into the card's frame memory and names it in the
+    // View menu's Video item.
+    void LoadPicture(const std::string& path) override;
+    // Reads a picture file into the background image buffer and hands it to
+    // the view; false, the previous background kept, when the file cannot
+    // be read or no memory can be had.
+    bool LoadBackgroundImage(const std::string& path) override;
 
     // The preferences copied at construction and on the Preferences dialog's OK.
     void SetFramePreferences(const FramePreferences& preferences) override { preferences_ = preferences; }

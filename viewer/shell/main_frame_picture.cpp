@@ -267,14 +267,51 @@ LRESULT CMainFrame::OnDropFiles(const Message& m)
             chosen = name;
     }
     DragFinish(drop);
-    if (chosen.empty())
-        return 0;
+    if (!chosen.empty())
+        LoadPicture(chosen);
+    return 0;
+}
+
+void CMainFrame::LoadPicture(const std::string& path)
+{
+    if (view_)
+        view_->ShowCardPicture();
     {
         framework::CWaitCursor busy;
-        SendOverlayCommand(overlay::kVerbLoad, overlay::kFmtFile, chosen.c_str());
+        SendOverlayCommand(overlay::kVerbLoad, overlay::kFmtFile, path.c_str());
     }
-    ReplaceVideoItemText(MenuName(chosen));
-    return 0;
+    ReplaceVideoItemText(MenuName(path));
+}
+
+bool CMainFrame::LoadBackgroundImage(const std::string& path)
+{
+    int width = 0, height = 0;
+    if (!QueryPictureSize(path, width, height)) {
+        ShowNotSupported(hwnd_, path);
+        return false;
+    }
+    // Allocate refuses sides beyond its bound, so the size cannot overflow.
+    std::unique_ptr<CPictureBuffer> image = CPictureBuffer::Allocate(width, height);
+    if (!image) {
+        ShowNotSupported(hwnd_, path);
+        return false;
+    }
+    MCIERROR rc;
+    {
+        framework::CWaitCursor busy;
+        rc = SendOverlayCommand(overlay::kVerbLoad, overlay::kFmtFileAddress, path.c_str(), image->Pixels());
+    }
+    if (rc != 0)
+        return false;
+    image->FillHeader();
+    // The view lets go of the old picture before the buffer goes.
+    if (view_)
+        view_->SetBackgroundImage(image.get());
+    background_ = std::move(image);
+    const std::string name = MenuName(path);
+    SetMenuItemText(ID_IMAGE_UNLOAD, IDS_UNLOAD_ITEM, name);
+    SetMenuItemText(ID_VIEW_BACKGROUND, IDS_BACKGROUND_ITEM, name);
+    return true;
 }
 
 void CMainFrame::OnUpdateUnload(CCmdUI& ui)
@@ -284,6 +321,8 @@ void CMainFrame::OnUpdateUnload(CCmdUI& ui)
 
 void CMainFrame::OnUnload()
 {
+    if (view_)
+        view_->SetBackgroundImage(nullptr);
     background_.reset();
     SetMenuItemText(ID_IMAGE_UNLOAD, IDS_UNLOAD_ITEM, "");
     SetMenuItemText(ID_VIEW_BACKGROUND, IDS_BACKGROUND_ITEM, "");

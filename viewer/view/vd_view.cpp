@@ -4,6 +4,7 @@
 #include "handles.h"
 #include "point_picker.h"
 #include "overlay_args.h"
+#include "picture_buffer.h"
 #include "strings.h"
 #include "video_commands.h"
 #include "viewer_settings.h"
@@ -39,6 +40,8 @@ ViewState CVDView::State() const
     s.fullScreen = frame_ && frame_->IsFullScreen();
     s.exported = exportTarget_ != nullptr;
     s.chromaKeyActive = chromaKeyActive_;
+    s.backgroundLoaded = background_ != nullptr;
+    s.backgroundShown = background_ && backgroundShown_;
     return s;
 }
 
@@ -130,9 +133,14 @@ void CVDView::OnDraw(HDC)
 
 LRESULT CVDView::OnEraseBackground(const Message& m)
 {
+    if (background_ && backgroundShown_) {
+        background_->Draw(m.Dc(), ClientRect());
+        return TRUE;
+    }
     RECT area{};
     GetClipBox(m.Dc(), &area);
-    framework::GdiBrush brush(CreateSolidBrush(kDefaultKeyColour));
+    // Exported, the view shows no video: black instead of the key colour.
+    framework::GdiBrush brush(CreateSolidBrush(exportTarget_ ? RGB(0, 0, 0) : kDefaultKeyColour));
     framework::SelectedObject selected(m.Dc(), brush.get());
     PatBlt(m.Dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, PATCOPY);
     return TRUE;
@@ -190,6 +198,7 @@ void CVDView::SetSource(int source)
 CVDView::ScreenOverlay CVDView::Overlay() const
 {
     ScreenOverlay over;
+    over.drawings = background_ != nullptr;
     over.exportTarget = exportTarget_;
     over.keyColour = keyColour_;
     over.keyLock = keyLock_;
@@ -201,6 +210,15 @@ CVDView::ScreenOverlay CVDView::Overlay() const
 
 bool CVDView::RealizePalette()
 {
+    if (background_) {
+        UINT changed;
+        {
+            framework::WindowDc dc(hwnd_);
+            changed = background_->RealizePalette(dc);
+        }
+        RepaintNow(false);
+        return changed != 0 && changed != GDI_ERROR;
+    }
     framework::WindowDc dc(hwnd_);
     HPALETTE previous = SelectPalette(dc, static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE)), FALSE);
     const UINT changed = ::RealizePalette(dc);
@@ -210,10 +228,59 @@ bool CVDView::RealizePalette()
     return changed != 0 && changed != GDI_ERROR;
 }
 
+// Keying off with a background image loaded: the image is shown again,
+// keyed on the picked colour.
 void CVDView::VideoKeyOff()
 {
+    if (background_ && !exportTarget_) {
+        SendKeyColor(keyColour_);
+        if (!backgroundShown_) {
+            backgroundShown_ = true;
+            RepaintNow();
+            SendKeyColor(keyColour_);
+        }
+    }
     if (!keyLock_)
         SendVideoKey(false);
+}
+
+void CVDView::RepaintNow(bool erase)
+{
+    if (hwnd_)
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | (erase ? RDW_ERASE : 0));
+}
+
+void CVDView::SetBackgroundImage(CPictureBuffer* image)
+{
+    background_.reset();
+    if (!image) {
+        backgroundShown_ = false;
+        keyColour_ = kDefaultKeyColour;
+        SendKeyColor(keyColour_);
+        RepaintNow();
+        return;
+    }
+    RECT client = ClientRect();
+    background_ = std::make_unique<CBackgroundImage>(image->Header(), SIZE{client.right, client.bottom});
+    OnNewColorKey();
+}
+
+void CVDView::ShowCardPicture()
+{
+    if (!background_ || !backgroundShown_)
+        return;
+    backgroundShown_ = false;
+    SendKeyColor(kDefaultKeyColour);
+    RepaintNow();
+}
+
+void CVDView::OnShowBackground()
+{
+    if (!background_ || backgroundShown_)
+        return;
+    backgroundShown_ = true;
+    RepaintNow();
+    SendKeyColor(keyColour_);
 }
 
 LRESULT CVDView::OnUpdateVideo(const Message& m)
@@ -242,7 +309,8 @@ LRESULT CVDView::OnFindClientPoint(const Message& m)
             SendKeyColor(colour);
         }
         pickingKeyColour_ = false;
-        VideoKeyOff();
+        if (!keyLock_)
+            SendVideoKey(false);
         return 0;
     }
     if (picked) {
@@ -314,8 +382,15 @@ void CVDView::OnUpdateCommand(CCmdUI& ui)
         ui.SetCheck(state.checked ? 1 : 0);
 }
 
+// Keying on: a background image being shown gives way to the magenta key,
+// so that the video fills the view.
 void CVDView::VideoKeyOn()
 {
+    if (background_ && !exportTarget_ && backgroundShown_) {
+        backgroundShown_ = false;
+        SendKeyColor(kDefaultKeyColour);
+        RepaintNow();
+    }
     if (!keyLock_)
         SendVideoKey(true);
 }
@@ -346,6 +421,10 @@ void CVDView::OnChromaKey()
 void CVDView::OnNewColorKey()
 {
     pickingKeyColour_ = true;
+    if (background_ && !backgroundShown_) {
+        backgroundShown_ = true;
+        RepaintNow();
+    }
     if (!keyLock_)
         SendVideoKey(true);
     if (!CPointPicker::Instance().Start(hwnd_, hwnd_)) {

@@ -4,6 +4,7 @@
 // carries the display modes (freeze, invert, zoom, fit, video source).
 #pragma once
 #include "chroma_view.h"
+#include "background_image.h"
 #include "display_modes.h"
 #include "message_table.h"
 #include "registered_messages.h"
@@ -11,6 +12,9 @@
 #include "video_frame.h"
 #include "view_commands.h"
 #include <array>
+#include <memory>
+
+class CPictureBuffer;
 
 class CVDView : public framework::Routed<CVDView, framework::CScrollView>, public IChromaView {
 public:
@@ -63,6 +67,18 @@ public:
     // Realises the palette the view paints with; true when colours changed.
     bool RealizePalette();
 
+    // The background image: a picture (its owner keeps it until it is
+    // replaced or unloaded) shown instead of the key colour, through which
+    // the video shows where the image has the colour the user picks.  A new
+    // image starts that pick at once; none removes the background and puts
+    // the key colour back to magenta.
+    void SetBackgroundImage(CPictureBuffer* image);
+    bool HasBackgroundImage() const { return background_ != nullptr; }
+    bool BackgroundShown() const { return backgroundShown_; }
+    // The card's picture is shown, not the background image (a picture was
+    // loaded into the card, or the Video item was chosen).
+    void ShowCardPicture();
+
     // Popups of the context menu resource.
     enum ContextPopup { kPopupText = 0, kPopupRegion = 1, kPopupNothing = 2 };
     HMENU ContextMenu() const { return contextMenu_; }
@@ -88,6 +104,7 @@ protected:
     void OnUpdateCommand(framework::CCmdUI& ui);
     void OnChromaKey();
     void OnNewColorKey();
+    void OnShowBackground();
 
     friend struct framework::TableAccess;
     static constexpr framework::MessageEntry<CVDView> kMessages[] = {
@@ -107,6 +124,8 @@ protected:
         {framework::IdRange{ID_SOURCE_0, ID_SOURCE_SVIDEO}, &CVDView::OnSource},
         {ID_VIEW_CHROMA_KEY, &CVDView::OnChromaKey},
         {ID_VIEW_NEW_COLOR_KEY, &CVDView::OnNewColorKey},
+        {ID_VIEW_VIDEO, &CVDView::ShowCardPicture},
+        {ID_VIEW_BACKGROUND, &CVDView::OnShowBackground},
     };
     // The rule table (ViewCommandState) gives the states; full screen, the
     // ids between the display modes, is the frame's.
@@ -122,6 +141,7 @@ protected:
 private:
     HWND FrameWindow() const;
     void SetPaneText(StatusPane pane, UINT formatEntry, int a, int b = 0, int argCount = 2);
+    void RepaintNow(bool erase = true);
 
     IVideoFrame* frame_ = nullptr;
     CDisplayModes modes_;
@@ -137,4 +157,6 @@ private:
     ChromaKeyRecord chromaKeyRecord_;
     HWND exportTarget_ = nullptr;
     HMENU contextMenu_ = nullptr;
+    std::unique_ptr<CBackgroundImage> background_;
+    bool backgroundShown_ = false;
 };

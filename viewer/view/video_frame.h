@@ -2,6 +2,10 @@
 // its frame.  The main frame implements it and hands itself to its view; a
 // view without a frame sees one that is never full screen and has no panes.
 #pragma once
+#include <windows.h>
+#include <string>
+
+class CPictureBuffer;
 
 // The main frame's status bar panes.
 enum StatusPane { kPaneMessage, kPaneSize, kPanePosition, kPaneZoom, kPaneStrobing, kPaneRotating, kPaneCount };
@@ -17,6 +21,21 @@ public:
     virtual void ApplyAspectRatio() = 0;
     // Writes one status bar pane (nothing when the frame has no such pane).
     virtual void SetPaneText(StatusPane pane, const char* text) = 0;
+
+    // Pictures.  A grab of a region of the view from the card's frame memory
+    // (an empty rectangle: the whole video area), and the same grab composed
+    // with what the window shows over the video; null when that fails.  The
+    // buffer stays the frame's until the next grab.
+    virtual CPictureBuffer* GrabRegion(RECT region) = 0;
+    virtual CPictureBuffer* MergeScreenWithVideo(RECT region) = 0;
+    // Sizes the window to a picture file as the preferences ask; false (with
+    // the message shown) when the driver cannot read the file.
+    virtual bool FitToPicture(const std::string& path) = 0;
+    // Loads a picture file into the card's frame memory.
+    virtual void LoadPicture(const std::string& path) = 0;
+    // Reads a picture file into memory and gives it to the view as its
+    // background image; false (the previous background kept) when it cannot.
+    virtual bool LoadBackgroundImage(const std::string& path) = 0;
 
 protected:
     ~IVideoFrame() = default;
