@@ -9,6 +9,11 @@ UINT FileOkMessage()
     static const UINT id = RegisterWindowMessageA(FILEOKSTRINGA);
     return id;
 }
+UINT SelectionChangeMessage()
+{
+    static const UINT id = RegisterWindowMessageA(LBSELCHSTRINGA);
+    return id;
+}
 }  // namespace
 
 CFileDialog::CFileDialog(bool open, const char* filter, HWND parent, UINT templateId, DWORD flags)
@@ -59,6 +64,12 @@ UINT_PTR CALLBACK CFileDialog::HookProc(HWND dialog, UINT msg, WPARAM wp, LPARAM
     if (msg == FileOkMessage()) {
         // The old-style dialog reads a non-zero hook result as "keep it open".
         return self->OnFileNameOK() ? FALSE : TRUE;
+    }
+    if (msg == SelectionChangeMessage()) {
+        // The list's id, and the new index with the kind of change.
+        if (HIWORD(lp) == CD_LBSELCHANGE)
+            self->OnListSelectionChange(static_cast<UINT>(wp), static_cast<short>(LOWORD(lp)));
+        return FALSE;
     }
     return static_cast<UINT_PTR>(Dispatch(self, dialog, msg, wp, lp));
 }

@@ -25,11 +25,15 @@ public:
     void SetFilterIndex(DWORD index) { ofn_.nFilterIndex = index; }
 
     std::string PathName() const { return path_; }
+    std::string FileTitle() const { return fileTitle_; }
     DWORD FilterIndex() const { return ofn_.nFilterIndex; }
 
 protected:
     // The user pressed OK with a name; false keeps the dialog open.
     virtual bool OnFileNameOK() { return true; }
+    // The selection of one of the dialog's lists (the file list, the type
+    // list, ...) changed to `index`.
+    virtual void OnListSelectionChange(UINT /*controlId*/, int /*index*/) {}
     // The file dialog ends itself; the framework's OK and Cancel stay out.
     bool OnCommandMessage(UINT id, UINT code, HWND control) override { return HandleCommand(id, code); }
 

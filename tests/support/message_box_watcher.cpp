@@ -17,6 +17,24 @@ std::string ClassOf(HWND window)
     return name;
 }
 
+// A message box holds only buttons, texts and its icon; a dialog with an
+// edit, list or combo box (a file dialog, a settings dialog) is not one.
+BOOL CALLBACK FindNonBoxChild(HWND child, LPARAM param)
+{
+    const std::string cls = ClassOf(child);
+    if (cls == "Button" || cls == "Static")
+        return TRUE;
+    *reinterpret_cast<bool*>(param) = true;
+    return FALSE;
+}
+
+bool IsMessageBox(HWND dialog)
+{
+    bool other = false;
+    EnumChildWindows(dialog, FindNonBoxChild, reinterpret_cast<LPARAM>(&other));
+    return !other;
+}
+
 struct BoxSearch {
     DWORD process;
     HWND found;
@@ -27,7 +45,8 @@ BOOL CALLBACK FindDialogOfProcess(HWND window, LPARAM param)
     auto* search = reinterpret_cast<BoxSearch*>(param);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (process == search->process && IsWindowVisible(window) && ClassOf(window) == "#32770") {
+    if (process == search->process && IsWindowVisible(window) && ClassOf(window) == "#32770" &&
+        IsMessageBox(window)) {
         search->found = window;
         return FALSE;
     }

@@ -15,6 +15,11 @@ bool Exists(const std::string& path)
 
 bool RunXdotool(const std::string& arguments, const std::function<void()>& whileWaiting, DWORD timeoutMs)
 {
+    return RunUnixCommand("xdotool " + arguments, whileWaiting, timeoutMs);
+}
+
+bool RunUnixCommand(const std::string& command, const std::function<void()>& whileWaiting, DWORD timeoutMs)
+{
     // A Unix program started from Wine gives no process handle to wait on:
     // it marks its end with a file instead.
     static std::atomic<unsigned> counter{0};
@@ -25,11 +30,11 @@ bool RunXdotool(const std::string& arguments, const std::function<void()>& while
         if (c == '/')
             c = '\\';
     DeleteFileA(dosMarker.c_str());
-    std::string command = std::string("Z:\\bin\\sh -c \"xdotool ") + arguments + "; touch " + marker + "\"";
+    std::string line = std::string("Z:\\bin\\sh -c \"") + command + "; touch " + marker + "\"";
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return false;
     if (pi.hProcess)
         CloseHandle(pi.hProcess);

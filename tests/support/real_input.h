@@ -19,6 +19,11 @@ namespace kxtest {
 bool RunXdotool(const std::string& arguments, const std::function<void()>& whileWaiting = {},
                 DWORD timeoutMs = 15000);
 
+// Runs a command line of the test machine's shell (/bin/sh -c; no double
+// quotes in it) in the same way.
+bool RunUnixCommand(const std::string& command, const std::function<void()>& whileWaiting = {},
+                    DWORD timeoutMs = 15000);
+
 // Command chains for RunXdotool.
 std::string MoveTo(POINT screen);
 std::string ClickAt(POINT screen, int button = 1);

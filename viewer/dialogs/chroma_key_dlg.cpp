@@ -1,4 +1,5 @@
 #include "chroma_key_dlg.h"
+#include "light_font.h"
 
 #include "chroma_state.h"
 #include "device_open.h"
@@ -20,7 +21,6 @@ constexpr int kFinderSize = 35;        // the Finder control, in pixels
 constexpr int kFinderBitmapSize = 36;  // what is copied of its bitmap
 constexpr int kFrameBorder = 2;        // a frame lies this far around its control
 constexpr int kHighlightPen = 4;
-constexpr LONG kLightWeight = 300;
 
 // Three integers of the driver's reply to the last command.
 bool ReplyTriple(int (&values)[3])
@@ -141,15 +141,7 @@ bool CChromaKeyDlg::OnInitDialog()
     if (UnfreezeWhenChromaKey() || !view_.Frozen())
         OnUnfreeze();
 
-    if (OverlayWindowsMajorVersion() != 4) {
-        LOGFONTA font{};
-        HFONT dialogFont = reinterpret_cast<HFONT>(Send(WM_GETFONT));
-        if (dialogFont && GetObjectA(dialogFont, sizeof font, &font)) {
-            font.lfWeight = kLightWeight;
-            lightFont_.reset(CreateFontIndirectA(&font));
-            SendMessageA(Item(IDC_FINDER_TEXT), WM_SETFONT, reinterpret_cast<WPARAM>(lightFont_.get()), TRUE);
-        }
-    }
+    lightFont_ = ApplyLightFont(hwnd_, {IDC_FINDER_TEXT});
 
     UpdateData(false);
     return true;

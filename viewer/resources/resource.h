@@ -130,3 +130,76 @@
 #define IDC_FINDER_FRAME 1051
 #define IDC_CHROMA_CANCEL 1052
 #define IDC_DIALOG_HELP 57669
+
+// The image Open ("Load Image", template 101) and Save ("Save Image",
+// template 102) dialogs: the platform's old-style file dialog controls
+// (commdlg's dlgs.h numbers them) and ours.
+#define IDD_OPEN_IMAGE 101
+#define IDD_SAVE_IMAGE 102
+#define IDC_FILE_NAME 1152
+#define IDC_FILE_LIST 1120
+#define IDC_FOLDER_LIST 1121
+#define IDC_TYPE_LIST 1136
+#define IDC_DRIVE_LIST 1137
+#define IDC_READ_ONLY 1040
+#define IDC_FOLDER_TEXT 1088
+#define IDC_TYPE_LABEL 1089
+#define IDC_FILE_NAME_LABEL 1090
+#define IDC_DRIVE_LABEL 1091
+#define IDC_FOLDER_LABEL 1092
+#define IDC_SAVE_HELP 1038
+#define IDC_FIND_FILE 200
+#define IDC_IMAGE_INFO 201
+#define IDC_LOAD_AS_BACKGROUND 202
+#define IDC_OPEN_PREFERENCES 203
+#define IDC_FORMAT_OPTIONS 203
+#define IDC_IMAGE_INFO_LABEL 290
+#define IDS_NOT_SUPPORTED 348      // "Not Supported.": the driver cannot read the file
+#define IDS_OPEN_FILTER 350        // the Open dialog's types, "|"-separated pairs
+#define IDS_SAVE_FILTER 351        // the Save dialog's types
+#define IDS_SAVE_IMAGE 371         // "Save Image"
+#define IDS_IMAGE_INFO_FORMAT 390  // "%s - %d x %d": format name, width, height
+
+// The format pages of the Save dialog's Options sheet ("Options", entry 379).
+#define IDS_OPTIONS_CAPTION 379
+#define IDD_FORMAT_BITMAP 109
+#define IDD_FORMAT_GIF 110
+#define IDD_FORMAT_PCX 111
+#define IDD_FORMAT_TARGA 112
+#define IDD_FORMAT_TIFF 113
+#define IDD_FORMAT_JPEG 114
+#define IDC_BMP_COMPRESSION_GROUP 240
+#define IDC_BMP_NONE 241
+#define IDC_BMP_RLE 242
+#define IDC_BMP_24BIT 243
+#define IDC_BMP_8BIT 244
+#define IDC_BMP_8BIT_GRAY 245
+#define IDC_GIF_8BIT 246
+#define IDC_GIF_8BIT_GRAY 247
+#define IDC_PCX_24BIT 248
+#define IDC_PCX_8BIT 249
+#define IDC_PCX_8BIT_GRAY 250
+#define IDC_TGA_32BIT 251
+#define IDC_TGA_24BIT 252
+#define IDC_TGA_16BIT 253
+#define IDC_TGA_NONE 254
+#define IDC_TGA_RLE 255
+#define IDC_TIF_24BIT 256
+#define IDC_TIF_8BIT 257
+#define IDC_TIF_8BIT_GRAY 258
+#define IDC_TIF_LZW_GROUP 259
+#define IDC_TIF_STRIP_LABEL 260
+#define IDC_TIF_NONE 261
+#define IDC_TIF_LZW 262
+#define IDC_TIF_4K 263
+#define IDC_TIF_8K 264
+#define IDC_TIF_16K 265
+#define IDC_JPG_COLOR 266
+#define IDC_JPG_GRAY 267
+#define IDC_JPG_444 268
+#define IDC_JPG_422 269
+#define IDC_JPG_411 270
+#define IDC_JPG_LUMINANCE 271
+#define IDC_JPG_LUMINANCE_VALUE 272
+#define IDC_JPG_CHROMINANCE 273
+#define IDC_JPG_CHROMINANCE_VALUE 274

@@ -1,9 +1,9 @@
 // The main frame's picture work: the grab of a frame region into memory, the
 // flips done on it, the composition with what the window shows, fitting the
 // window to a picture file, dropped files and unloading the background.
+#include "file_info.h"
 #include "htfx32.h"
 #include "main_frame.h"
-#include "number_text.h"
 #include "overlay_args.h"
 #include "overlay_viewer.h"
 #include "overlay_vocabulary.h"
@@ -35,27 +35,16 @@ std::string MenuName(const std::string& path)
     return name;
 }
 
-// The driver's size of a picture file: "format width height"; false when it
-// cannot read the file (the query never raises an error box).
+// The driver's size of a picture file; false when it cannot read the file
+// or names a size no picture has.
 bool QueryPictureSize(const std::string& path, int& width, int& height)
 {
-    if (SendOverlayCommand(overlay::kVerbGet, overlay::kFmtFileInfo, path.c_str()) != 0)
+    const std::optional<PictureFileInfo> info = QueryPictureFileInfo(path);
+    if (!info || info->width <= 0 || info->height <= 0)
         return false;
-    int numbers[3] = {};
-    if (ScanNumbers(OverlayReply(), numbers, 3) != 3 || numbers[1] <= 0 || numbers[2] <= 0)
-        return false;
-    width = numbers[1];
-    height = numbers[2];
+    width = info->width;
+    height = info->height;
     return true;
-}
-
-void ShowNotSupported(HWND owner, const std::string& path)
-{
-    std::string text = LoadText(IDS_FORMAT_NOT_SUPPORTED);
-    size_t at = text.find("%1");
-    if (at != std::string::npos)
-        text.replace(at, 2, path);
-    MessageBoxA(owner, text.c_str(), LoadText(IDS_LOAD_IMAGE).c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
 }  // namespace
@@ -202,7 +191,7 @@ bool CMainFrame::FitToPicture(const std::string& path)
 {
     int width = 0, height = 0;
     if (!QueryPictureSize(path, width, height)) {
-        ShowNotSupported(hwnd_, path);
+        ShowFormatNotSupported(hwnd_, path);
         return false;
     }
     if (!preferences_.resizeWindow)
@@ -260,7 +249,7 @@ LRESULT CMainFrame::OnDropFiles(const Message& m)
         DragQueryFileA(drop, i, name, sizeof name);
         // A longer name cannot be held whole: it is taken as unreadable.
         if (length > kDroppedNameLimit) {
-            ShowNotSupported(hwnd_, name);
+            ShowFormatNotSupported(hwnd_, name);
             continue;
         }
         if (FitToPicture(name))
@@ -287,13 +276,13 @@ bool CMainFrame::LoadBackgroundImage(const std::string& path)
 {
     int width = 0, height = 0;
     if (!QueryPictureSize(path, width, height)) {
-        ShowNotSupported(hwnd_, path);
+        ShowFormatNotSupported(hwnd_, path);
         return false;
     }
     // Allocate refuses sides beyond its bound, so the size cannot overflow.
     std::unique_ptr<CPictureBuffer> image = CPictureBuffer::Allocate(width, height);
     if (!image) {
-        ShowNotSupported(hwnd_, path);
+        ShowFormatNotSupported(hwnd_, path);
         return false;
     }
     MCIERROR rc;

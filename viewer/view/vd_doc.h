@@ -1,8 +1,29 @@
 // The viewer's document.  The picture lives in the card's frame memory, so
-// the document holds no picture data and has no commands of its own.
+// the document holds no picture data: it opens picture files into the card
+// or as the view's background image, and saves what the view shows.
 #pragma once
 #include "document.h"
 #include "message_table.h"
+#include "resource.h"
+
+class CVDView;
+class IVideoFrame;
 
 class CVDDoc : public framework::Routed<CVDDoc, framework::CDocument> {
+protected:
+    void OnFileOpen();
+    void OnFileSave();
+    void OnUpdateFileOpen(framework::CCmdUI& ui);
+
+    friend struct framework::TableAccess;
+    static constexpr framework::CommandEntry<CVDDoc> kCommands[] = {
+        {ID_FILE_OPEN, &CVDDoc::OnFileOpen},
+        {ID_FILE_SAVE, &CVDDoc::OnFileSave},
+    };
+    static constexpr framework::UpdateEntry<CVDDoc> kUpdates[] = {
+        {ID_FILE_OPEN, &CVDDoc::OnUpdateFileOpen},
+    };
+
+private:
+    CVDView* View() const;
 };

@@ -25,6 +25,7 @@ public:
 
     // The frame around the view, which the frame hands over once the view exists.
     void AttachFrame(IVideoFrame* frame) { frame_ = frame; }
+    IVideoFrame* Frame() const { return frame_; }
 
     // Set freeze: returns the previous remembered state; with `remember` the
     // state becomes the user's.

@@ -146,8 +146,9 @@ UINT MenuState(HWND frame, int popup, UINT id)
 TEST_F(MainFrameTest, CommandsWithoutHandlersAreDisabledInMenusAndToolBar)
 {
     OpenFrame();
-    // File: Open has no handler yet, Exit has.
-    EXPECT_TRUE(MenuState(frameWnd_, 0, ID_FILE_OPEN) & MF_GRAYED);
+    // File: Print has no handler yet; Open and Exit have.
+    EXPECT_TRUE(MenuState(frameWnd_, 0, ID_FILE_PRINT) & MF_GRAYED);
+    EXPECT_FALSE(MenuState(frameWnd_, 0, ID_FILE_OPEN) & MF_GRAYED);
     EXPECT_FALSE(MenuState(frameWnd_, 0, ID_APP_EXIT) & MF_GRAYED);
     // View: the bars are shown, so their items are checked.
     EXPECT_TRUE(MenuState(frameWnd_, 2, ID_VIEW_TOOLBAR) & MF_CHECKED);
@@ -156,7 +157,8 @@ TEST_F(MainFrameTest, CommandsWithoutHandlersAreDisabledInMenusAndToolBar)
 
     frame_->OnIdleUpdate();
     HWND bar = frame_->ToolBar()->Handle();
-    EXPECT_FALSE(SendMessageA(bar, TB_ISBUTTONENABLED, ID_FILE_OPEN, 0));
+    EXPECT_FALSE(SendMessageA(bar, TB_ISBUTTONENABLED, ID_FILE_PRINT, 0));
+    EXPECT_TRUE(SendMessageA(bar, TB_ISBUTTONENABLED, ID_FILE_OPEN, 0));
     EXPECT_FALSE(SendMessageA(bar, TB_ISBUTTONENABLED, ID_OPTIONS_DISPLAY, 0));
 }
 

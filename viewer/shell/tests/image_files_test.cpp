@@ -1,0 +1,380 @@
+// Picture files in and out of the viewer with the simulated card behind
+// winmm: File Open into the card and as the background image, and File
+// Save in every format, each through the real dialogs as a person uses them
+// (the name typed, OK pressed), the saved files read back by ImageMagick.
+#include "main_frame.h"
+#include "message_box_watcher.h"
+#include "overlay_viewer.h"
+#include "point_picker.h"
+#include "real_input.h"
+#include "resource.h"
+#include "settings_names.h"
+#include "viewer_frame_fixture.h"
+#include <gtest/gtest.h>
+#include <shellapi.h>
+#include <shlwapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr char kTestCompanyKey[] = "KX310 Tests\\image files";
+constexpr char kUnixFolder[] = "/tmp/kx-image-files";
+constexpr char kDosFolder[] = "Z:\\tmp\\kx-image-files";
+
+class CardSession : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        ASSERT_EQ(0u, mciSendStringA("open overlay alias VCKX310", nullptr, 0, nullptr));
+        SetOverlayDeviceOpen();
+    }
+    void TearDown() override { mciSendStringA("close VCKX310", nullptr, 0, nullptr); }
+};
+const auto* const kSession = ::testing::AddGlobalTestEnvironment(new CardSession);
+
+struct Rgb {
+    BYTE r, g, b;
+};
+
+// The test pictures: colour regions big enough to survive JPEG.
+Rgb PatternAt(int x, int y, int w, int h)
+{
+    if (x < w / 2)
+        return y < h / 2 ? Rgb{200, 30, 40} : Rgb{20, 180, 60};
+    return y < h / 2 ? Rgb{30, 60, 210} : Rgb{230, 220, 40};
+}
+
+// A 24-bit Windows bitmap file of the pattern.
+void WriteBitmap(const std::string& path, int w, int h)
+{
+    const int stride = (w * 3 + 3) & ~3;
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + stride * h;
+    info.biSize = sizeof info;
+    info.biWidth = w;
+    info.biHeight = h;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    std::vector<BYTE> rows(static_cast<size_t>(stride) * h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            Rgb c = PatternAt(x, y, w, h);
+            BYTE* p = &rows[static_cast<size_t>(h - 1 - y) * stride + 3 * x];
+            p[0] = c.b, p[1] = c.g, p[2] = c.r;
+        }
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info), sizeof info);
+    out.write(reinterpret_cast<const char*>(rows.data()), static_cast<std::streamsize>(rows.size()));
+}
+
+std::string DosPath(const std::string& name) { return std::string(kDosFolder) + "\\" + name; }
+std::string UnixPath(const std::string& name) { return std::string(kUnixFolder) + "/" + name; }
+
+// Fills the dialog's name box and presses OK, as the user types and clicks.
+void EnterName(HWND box, const std::string& path)
+{
+    SetDlgItemTextA(box, IDC_FILE_NAME, path.c_str());
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+}
+
+// Removes a folder with everything in it (no confirmation, no progress).
+void DeleteFolder(const char* folder)
+{
+    std::string from = std::string(folder) + '\0';  // the list ends with two zeros
+    SHFILEOPSTRUCTA op{};
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.c_str();
+    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    SHFileOperationA(&op);
+}
+
+std::string ItemText(HWND box, int id)
+{
+    char text[256] = {};
+    GetDlgItemTextA(box, id, text, sizeof text);
+    return text;
+}
+
+class ImageFilesTest : public test_support::ViewerFrameFixture {
+protected:
+    ImageFilesTest() : ViewerFrameFixture(kTestCompanyKey) {}
+
+    void SetUp() override
+    {
+        ShowOverlayErrors(false);
+        RegisterViewerMessages();
+        ViewerFrameFixture::SetUp();
+        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\KX310 Tests\\image files");
+        // Each test starts from an empty folder, whatever an earlier run left.
+        // (The file dialogs make it the current folder, which cannot be removed.)
+        SetCurrentDirectoryA("Z:\\tmp");
+        DeleteFolder(kDosFolder);
+        ASSERT_TRUE(CreateDirectoryA(kDosFolder, nullptr));
+        OpenFrame();
+        view_ = dynamic_cast<CVDView*>(frame_->ActiveView());
+        ASSERT_NE(nullptr, view_);
+    }
+    void TearDown() override
+    {
+        ViewerFrameFixture::TearDown();
+        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\KX310 Tests\\image files");
+    }
+
+    void Command(UINT id) { SendMessageA(frameWnd_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+    // The card's frame memory at the top-left corner, as red, green, blue.
+    std::vector<Rgb> CardPicture(int w, int h)
+    {
+        std::vector<Rgb> pixels;
+        CPictureBuffer* grab = frame_->GrabRegion(RECT{0, 0, w, h});
+        if (!grab)
+            return pixels;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const BYTE* p = grab->Pixels() + static_cast<size_t>(grab->Height() - 1 - y) * grab->RowBytes() + 3 * x;
+                pixels.push_back(Rgb{p[2], p[1], p[0]});
+            }
+        return pixels;
+    }
+
+    // A picture file as ImageMagick reads it: w x h red, green, blue.
+    std::vector<Rgb> ReadWithImageMagick(const std::string& name, int& w, int& h)
+    {
+        std::vector<Rgb> pixels;
+        const std::string raw = UnixPath("read.rgb"), size = UnixPath("read.size");
+        std::remove((std::string(kDosFolder) + "\\read.rgb").c_str());
+        kxtest::RunUnixCommand("convert " + UnixPath(name) + " -auto-orient -depth 8 rgb:" + raw + " && identify -format '%w %h' " +
+                               UnixPath(name) + " > " + size, [] { kxtest::Pump(10); }, 30000);
+        std::ifstream sizes(DosPath("read.size"));
+        if (!(sizes >> w >> h))
+            return pixels;
+        std::ifstream in(DosPath("read.rgb"), std::ios::binary);
+        std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        for (size_t i = 0; i + 2 < bytes.size(); i += 3)
+            pixels.push_back(Rgb{static_cast<BYTE>(bytes[i]), static_cast<BYTE>(bytes[i + 1]),
+                                 static_cast<BYTE>(bytes[i + 2])});
+        return pixels;
+    }
+
+    // Runs File Open, `act` driving its dialog.
+    void RunOpen(const std::function<void(HWND)>& act)
+    {
+        test_support::DialogDriver driver("Load Image", act);
+        Command(ID_FILE_OPEN);
+        driver.Join();
+        ASSERT_TRUE(driver.Found());
+        kxtest::Pump(100);
+    }
+
+    CVDView* view_ = nullptr;
+};
+
+int Distance(const Rgb& a, const Rgb& b)
+{
+    return std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)});
+}
+
+TEST_F(ImageFilesTest, OpenLoadsThePictureIntoTheCardAndRemembersItsFolderAndType)
+{
+    WriteBitmap(DosPath("CARD.BMP"), 80, 60);
+    RunOpen([](HWND box) { EnterName(box, DosPath("CARD.BMP")); });
+    const std::vector<Rgb> card = CardPicture(80, 60);
+    ASSERT_EQ(80u * 60u, card.size());
+    int wrong = 0;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 80; ++x)
+            wrong += Distance(card[y * 80 + x], PatternAt(x, y, 80, 60)) > 0;
+    EXPECT_EQ(0, wrong);
+    EXPECT_EQ(DosPath("CARD.BMP"), Profile().ReadText(kSetOpen, kSetPath));
+    EXPECT_EQ(1u, Profile().ReadNumber(kSetOpen, kSetFormat, 99));
+    EXPECT_EQ(0u, Profile().ReadNumber(kSetOpen, kSetBackground, 99));
+    // The View menu names the loaded picture.
+    char item[64] = {};
+    GetMenuStringA(GetMenu(frameWnd_), ID_VIEW_VIDEO, item, sizeof item, MF_BYCOMMAND);
+    EXPECT_STREQ("&Video CARD.BMP\tCtrl+T", item);
+}
+
+TEST_F(ImageFilesTest, TheDialogDescribesTheSelectedFileAndRefusesOneTheDriverCannotRead)
+{
+    WriteBitmap(DosPath("SHOWN.BMP"), 64, 48);
+    {
+        std::ofstream bad(DosPath("BROKEN.BMP"));
+        bad << "not a picture";
+    }
+    // The dialog starts in the folder of the path it stored.
+    Profile().WriteText(kSetOpen, kSetPath, DosPath("SHOWN.BMP").c_str());
+    std::string folder, shown, broken;
+    bool stayedOpen = false;
+    kxtest::MessageBoxWatcher boxes;
+    RunOpen([&](HWND box) {
+        folder = ItemText(box, IDC_FOLDER_TEXT);
+        HWND list = GetDlgItem(box, IDC_FILE_LIST);
+        auto select = [&](const char* name) {
+            const LRESULT at = SendMessageA(list, LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name));
+            RECT item{};
+            SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&item));
+            POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+            ClientToScreen(list, &centre);
+            kxtest::RunXdotool(kxtest::ClickAt(centre));
+            for (int i = 0; i < 100 && SendMessageA(list, LB_GETCURSEL, 0, 0) != at; ++i)
+                Sleep(20);
+            Sleep(200);
+            return ItemText(box, IDC_IMAGE_INFO);
+        };
+        shown = select("shown.bmp");
+        broken = select("broken.bmp");
+        EnterName(box, DosPath("BROKEN.BMP"));
+        for (int i = 0; i < 100 && boxes.Seen().empty(); ++i)
+            Sleep(20);
+        Sleep(200);
+        stayedOpen = IsWindow(box) && IsWindowVisible(box);
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    EXPECT_EQ(0, lstrcmpiA("z:\\tmp\\kx-image-files", folder.c_str())) << folder;
+    EXPECT_EQ("Windows Bitmap, 24-bit true color - 64 x 48", shown);
+    EXPECT_EQ("Not Supported.", broken);
+    const std::vector<kxtest::SeenMessageBox> seen = boxes.Seen();
+    ASSERT_EQ(1u, seen.size());
+    EXPECT_EQ("Load Image", seen[0].caption);
+    EXPECT_EQ("File format of " + DosPath("BROKEN.BMP") + " is not supported.", seen[0].text);
+    EXPECT_TRUE(stayedOpen);
+}
+
+TEST_F(ImageFilesTest, CancelStoresTheTypeAndTheSwitchButNoPath)
+{
+    Profile().WriteNumber(kSetOpen, kSetBackground, 1);
+    Profile().WriteNumber(kSetOpen, kSetFormat, 3);
+    UINT checked = 99;
+    LRESULT type = -1;
+    RunOpen([&](HWND box) {
+        checked = IsDlgButtonChecked(box, IDC_LOAD_AS_BACKGROUND);
+        type = SendDlgItemMessageA(box, IDC_TYPE_LIST, CB_GETCURSEL, 0, 0);
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    EXPECT_EQ(static_cast<UINT>(BST_CHECKED), checked);
+    EXPECT_EQ(2, type);
+    EXPECT_EQ(1u, Profile().ReadNumber(kSetOpen, kSetBackground, 99));
+    EXPECT_EQ(3u, Profile().ReadNumber(kSetOpen, kSetFormat, 99));
+    EXPECT_EQ("", Profile().ReadText(kSetOpen, kSetPath));
+}
+
+TEST_F(ImageFilesTest, ABackgroundImageIsShownAndTheUserPicksItsTransparentColour)
+{
+    WriteBitmap(DosPath("BACK.BMP"), 160, 120);
+    RunOpen([](HWND box) {
+        CheckDlgButton(box, IDC_LOAD_AS_BACKGROUND, BST_CHECKED);
+        EnterName(box, DosPath("BACK.BMP"));
+    });
+    ASSERT_TRUE(view_->HasBackgroundImage());
+    EXPECT_TRUE(view_->BackgroundShown());
+    EXPECT_TRUE(view_->PickingKeyColour());
+    EXPECT_TRUE(CPointPicker::Instance().Picking());
+    EXPECT_EQ(1u, Profile().ReadNumber(kSetOpen, kSetBackground, 99));
+    char item[64] = {};
+    GetMenuStringA(GetMenu(frameWnd_), ID_IMAGE_UNLOAD, item, sizeof item, MF_BYCOMMAND);
+    EXPECT_STREQ("&Unload BACK.BMP\tCtrl+U", item);
+
+    // The lower right quarter of the view shows the picture's yellow.
+    RECT client = view_->ClientRect();
+    POINT at = kxtest::ScreenPoint(view_->Handle(), POINT{client.right * 3 / 4, client.bottom * 3 / 4});
+    ASSERT_TRUE(kxtest::RunXdotool(kxtest::ClickAt(at), [] { kxtest::Pump(10); }));
+    kxtest::Pump(200);
+    EXPECT_FALSE(view_->PickingKeyColour());
+    EXPECT_EQ(RGB(230, 220, 40), view_->KeyColour());
+
+    Command(ID_IMAGE_UNLOAD);
+    EXPECT_FALSE(view_->HasBackgroundImage());
+    EXPECT_EQ(CVDView::kDefaultKeyColour, view_->KeyColour());
+    GetMenuStringA(GetMenu(frameWnd_), ID_IMAGE_UNLOAD, item, sizeof item, MF_BYCOMMAND);
+    EXPECT_STREQ("&Unload \tCtrl+U", item);
+}
+
+// Every format the Save dialog offers, saved from a picture loaded into the
+// card and read back: ImageMagick for the six it knows, the card itself for
+// IBM MMotion.
+TEST_F(ImageFilesTest, SaveWritesEveryFormatWithThePictureTheCardHolds)
+{
+    WriteBitmap(DosPath("SOURCE.BMP"), 96, 72);
+    RunOpen([](HWND box) { EnterName(box, DosPath("SOURCE.BMP")); });
+    Command(ID_VIEW_FREEZE);
+    ASSERT_TRUE(view_->Frozen());
+    const RECT client = view_->ClientRect();
+    const int w = client.right, h = client.bottom;
+    const std::vector<Rgb> card = CardPicture(w, h);
+    ASSERT_EQ(static_cast<size_t>(w) * h, card.size());
+
+    const struct {
+        const char* name;
+        int tolerance;  // JPEG loses detail, the palettes round colours
+    } formats[] = {{"saved.bmp", 2}, {"saved.tga", 2}, {"saved.mmp", 40}, {"saved.tif", 2},
+                   {"saved.pcx", 2}, {"saved.gif", 40}, {"saved.jpg", 40}};
+    // MMotion last: reading it back loads it into the card.
+    for (int type : {0, 1, 3, 4, 5, 6, 2}) {
+        SCOPED_TRACE(formats[type].name);
+        Profile().WriteNumber(kSetSave, kSetFormat, static_cast<DWORD>(type + 1));
+        test_support::DialogDriver driver("Save Image", [&](HWND box) { EnterName(box, DosPath(formats[type].name)); });
+        Command(ID_FILE_SAVE);
+        driver.Join();
+        ASSERT_TRUE(driver.Found());
+        // The platform's dialog hands back the name in lower case.
+        EXPECT_EQ(0, lstrcmpiA(DosPath(formats[type].name).c_str(), Profile().ReadText(kSetSave, kSetPath).c_str()));
+        EXPECT_EQ(static_cast<DWORD>(type + 1), Profile().ReadNumber(kSetSave, kSetFormat, 99));
+        // Saving leaves the video as it was: frozen.
+        EXPECT_TRUE(view_->Frozen());
+
+        std::vector<Rgb> read;
+        int rw = 0, rh = 0;
+        if (type == 2) {
+            // ImageMagick knows no MMotion: the card loads it back instead.
+            mciSendStringA(("load VCKX310 \"" + DosPath(formats[type].name) + "\"").c_str(), nullptr, 0, nullptr);
+            read = CardPicture(w, h);
+            rw = w, rh = h;
+        } else {
+            read = ReadWithImageMagick(formats[type].name, rw, rh);
+        }
+        ASSERT_EQ(w, rw);
+        ASSERT_EQ(h, rh);
+        ASSERT_EQ(card.size(), read.size());
+        int wrong = 0;
+        for (size_t i = 0; i < card.size(); ++i)
+            wrong += Distance(card[i], read[i]) > formats[type].tolerance;
+        // JPEG and the 4:1:1 format blur the edges between the regions.
+        EXPECT_LE(wrong, static_cast<int>(card.size() / 50)) << "pixels off";
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Saving a live picture freezes it for the save and lets it run again after.
+TEST_F(ImageFilesTest, SavingALivePictureFreezesItOnlyForTheSave)
+{
+    ASSERT_FALSE(view_->Frozen());
+    bool frozenMeanwhile = false;
+    test_support::DialogDriver driver("Save Image", [&](HWND box) {
+        frozenMeanwhile = view_->Frozen();
+        EnterName(box, DosPath("live.bmp"));
+    });
+    Command(ID_FILE_SAVE);
+    driver.Join();
+    ASSERT_TRUE(driver.Found());
+    EXPECT_TRUE(frozenMeanwhile);
+    EXPECT_FALSE(view_->Frozen());
+    int w = 0, h = 0;
+    EXPECT_FALSE(ReadWithImageMagick("live.bmp", w, h).empty());
+    EXPECT_EQ(view_->ClientRect().right, w);
+}
+
+}  // namespace

@@ -1,0 +1,134 @@
+#include "vd_doc.h"
+
+#include "chroma_key_dlg.h"
+#include "cmd_ui.h"
+#include "format_string.h"
+#include "open_image_dlg.h"
+#include "overlay_viewer.h"
+#include "overlay_vocabulary.h"
+#include "picture_buffer.h"
+#include "save_image_dlg.h"
+#include "strings.h"
+#include "vd_view.h"
+#include "wait_cursor.h"
+#include <algorithm>
+#include <cctype>
+
+using framework::LoadText;
+
+namespace {
+
+constexpr int kTypeWordsMode = 0;  // GetFormatString's mode for the driver's type words
+constexpr int kChosenType = 7;         // the type the Save dialog remembers
+
+// Chroma keying is switched off while a file dialog is open (the dialog
+// would be keyed away where it covers the key range), and on again after.
+class ChromaKeyPause {
+public:
+    explicit ChromaKeyPause(CVDView& view) : keying_(view.ChromaKeyActive()), dialog_(view.Handle(), view)
+    {
+        if (keying_)
+            dialog_.SuspendChromaKey(false);
+    }
+    ~ChromaKeyPause()
+    {
+        if (keying_)
+            dialog_.ResumeChromaKey();
+    }
+
+private:
+    bool keying_;
+    CChromaKeyDlg dialog_;
+};
+
+std::string UpperCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+// Clicks the user made while the dialog closed must not reach the window
+// that now shows the background and waits for a pick.
+void DropPendingMouseMessages(HWND window)
+{
+    MSG msg;
+    while (PeekMessageA(&msg, window, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+    }
+}
+
+}  // namespace
+
+CVDView* CVDDoc::View() const
+{
+    return Views().empty() ? nullptr : static_cast<CVDView*>(Views().front());
+}
+
+void CVDDoc::OnUpdateFileOpen(framework::CCmdUI& ui)
+{
+    CVDView* view = View();
+    ui.Enable(!(view && view->ExportTarget()));
+}
+
+void CVDDoc::OnFileOpen()
+{
+    CVDView* view = View();
+    IVideoFrame* frame = view ? view->Frame() : nullptr;
+    if (!frame)
+        return;
+    std::string path;
+    bool background = false;
+    {
+        ChromaKeyPause pause(*view);
+        const std::string filter = LoadText(IDS_OPEN_FILTER);
+        COpenImageDlg dialog(nullptr, nullptr, OFN_HIDEREADONLY | OFN_SHOWHELP | OFN_ENABLETEMPLATE, filter.c_str(),
+                             nullptr);
+        if (dialog.DoModal() != IDOK)
+            return;
+        path = UpperCase(dialog.PathName());
+        background = dialog.LoadAsBackground();
+    }
+    if (background) {
+        DropPendingMouseMessages(GetParent(view->Handle()));
+        frame->LoadBackgroundImage(path);
+        return;
+    }
+    if (frame->FitToPicture(path))
+        frame->LoadPicture(path);
+}
+
+void CVDDoc::OnFileSave()
+{
+    CVDView* view = View();
+    IVideoFrame* frame = view ? view->Frame() : nullptr;
+    if (!frame)
+        return;
+    const bool wasFrozen = view->SetFreeze(true, true);
+    std::string path;
+    {
+        ChromaKeyPause pause(*view);
+        const std::string filter = LoadText(IDS_SAVE_FILTER);
+        CSaveImageDlg dialog(GetParent(view->Handle()), filter.c_str());
+        if (dialog.DoModal() == IDOK)
+            path = dialog.PathName();
+    }
+    if (!path.empty()) {
+        RedrawWindow(GetParent(view->Handle()), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        RECT area{};
+        GetClientRect(view->ExportTarget() ? view->ExportTarget() : view->Handle(), &area);
+        // The grab with what the window shows over the video, as Y, U, V.
+        if (CPictureBuffer* picture = frame->MergeScreenWithVideo(area)) {
+            const std::string type = GetFormatString(kTypeWordsMode, kChosenType);
+            SendOverlayCommand(overlay::kVerbSet, overlay::kFmtMemoryFormatYuv);
+            {
+                framework::CWaitCursor busy;
+                SendOverlayCommand(overlay::kVerbSave, overlay::kFmtFileTypeAtAddress, path.c_str(), type.c_str(),
+                                   static_cast<int>(area.left), static_cast<int>(area.top),
+                                   static_cast<int>(area.right - area.left), static_cast<int>(area.bottom - area.top),
+                                   picture->Pixels());
+            }
+            SendOverlayCommand(overlay::kVerbSet, overlay::kFmtMemoryFormatRgb);
+        }
+    }
+    view->SetFreeze(wasFrozen, true);
+}
