@@ -63,6 +63,46 @@ bool IsFoundFile(unsigned long attributes)
     return (attributes & (kAttributeReadOnly | kAttributeArchive | kAttributeNormal)) != 0;
 }
 
+namespace {
+
+char Folded(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// "*" and "?" matching, with the last "*" seen as the point to retry from.
+bool Wildcard(const char* name, const char* pattern)
+{
+    const char* star = nullptr;
+    const char* resume = nullptr;
+    while (*name) {
+        if (*pattern == '*') {
+            star = pattern++;
+            resume = name;
+        } else if (*pattern == '?' || (*pattern && Folded(*pattern) == Folded(*name))) {
+            ++pattern;
+            ++name;
+        } else if (star) {
+            pattern = star + 1;
+            name = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (*pattern == '*')
+        ++pattern;
+    return *pattern == '\0';
+}
+
+}  // namespace
+
+bool MatchesPattern(const std::string& name, const std::string& pattern)
+{
+    if (Wildcard(name.c_str(), pattern.c_str()))
+        return true;
+    // "name.*" stands for "name" with any extension or none.
+    if (pattern.size() >= 2 && pattern.compare(pattern.size() - 2, 2, ".*") == 0 && name.find('.') == std::string::npos)
+        return Wildcard(name.c_str(), pattern.substr(0, pattern.size() - 2).c_str());
+    return false;
+}
+
 PathParts SplitPath(const std::string& path)
 {
     PathParts parts;

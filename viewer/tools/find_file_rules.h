@@ -33,6 +33,12 @@ constexpr unsigned long kAttributeNormal = 0x80;
 // hidden and system files without any of those stay out of the list.
 bool IsFoundFile(unsigned long attributes);
 
+// Whether a file name matches a pattern the way the system's file listing
+// matches one: letters in either case, "?" for any one character, "*" for
+// any run; a pattern ending in ".*" also matches names without a dot, so
+// "*.*" matches every name.
+bool MatchesPattern(const std::string& name, const std::string& pattern);
+
 // A path in its four parts, as the platform's path splitting gives them:
 // "c:", "\dir\sub\", "name", ".ext" (each may be empty).
 struct PathParts {

@@ -18,6 +18,8 @@ static_assert(kAttributeReadOnly == FILE_ATTRIBUTE_READONLY && kAttributeHidden 
               "attributes are numbered as the system numbers them");
 
 constexpr char kAbortTemplate[] = "AbortSearchDlg";
+constexpr unsigned long kFirstReserve = 256;  // found-list items reserved at first
+constexpr DWORD kProgressInterval = 100;      // milliseconds between two updates of the box
 
 struct FindCloser { void operator()(HANDLE h) const { if (h && h != INVALID_HANDLE_VALUE) FindClose(h); } };
 using FindHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, FindCloser>;
@@ -46,7 +48,8 @@ bool IsSubdirectory(const WIN32_FIND_DATAA& entry)
 }  // namespace
 
 TreeSearch::TreeSearch(HINSTANCE instance, HWND owner, HWND found, std::string pattern, SearchTexts texts)
-    : instance_(instance), owner_(owner), found_(found), pattern_(std::move(pattern)), texts_(std::move(texts))
+    : instance_(instance), owner_(owner), found_(found), pattern_(std::move(pattern)), texts_(std::move(texts)),
+      allFiles_(lstrcmpiA(pattern_.c_str(), texts_.allFiles.c_str()) == 0)
 {
 }
 
@@ -62,6 +65,8 @@ unsigned long TreeSearch::Run()
     SendMessageA(found_, WM_SETREDRAW, FALSE, 0);
     SendMessageA(found_, LB_RESETCONTENT, 0, 0);
     count_ = 0;
+    reserved_ = 0;
+    shownAt_ = 0;
     cancelled_ = false;
 
     SearchDirectory(WithoutTrailingBackslash(start), 0);
@@ -80,29 +85,37 @@ void TreeSearch::SearchDirectory(const std::string& path, int depth)
 {
     if (!KeepGoing() || depth >= kMaxDepth)
         return;
-    // The subdirectories' names are read before any is entered, so that no
-    // listing stays open while the search is deeper down.  For the pattern
-    // of every file one listing gives both the files and the subdirectories.
+    // One listing of every entry gives both the matching files and the
+    // subdirectories (a second listing for the pattern would double the
+    // cost); the subdirectories' names are read before any is entered, so
+    // that no listing stays open while the search is deeper down.
     std::vector<std::string> subdirectories;
-    bool onePass = lstrcmpiA(pattern_.c_str(), texts_.allFiles.c_str()) == 0;
-    ForEachEntry(pattern_, [&](const WIN32_FIND_DATAA& entry) {
-        if (IsFoundFile(entry.dwFileAttributes))
-            Add(path, entry.cFileName);
-        else if (onePass && IsSubdirectory(entry))
+    ForEachEntry(texts_.allFiles, [&](const WIN32_FIND_DATAA& entry) {
+        if (IsSubdirectory(entry))
             subdirectories.push_back(entry.cFileName);
+        else if (IsFoundFile(entry.dwFileAttributes) && Matches(entry))
+            Add(path, entry.cFileName);
     });
-    ShowCount();
-    if (!onePass) {
-        ForEachEntry(texts_.allFiles, [&](const WIN32_FIND_DATAA& entry) {
-            if (IsSubdirectory(entry))
-                subdirectories.push_back(entry.cFileName);
-        });
-    }
+    ShowProgress(std::string());
     SearchSubdirectories(path, depth, subdirectories);
+}
+
+bool TreeSearch::Matches(const WIN32_FIND_DATAA& entry) const
+{
+    if (allFiles_)
+        return true;
+    // The short name counts as well, as it does for the system's own listing.
+    return MatchesPattern(entry.cFileName, pattern_) ||
+           (entry.cAlternateFileName[0] && MatchesPattern(entry.cAlternateFileName, pattern_));
 }
 
 void TreeSearch::Add(const std::string& path, const char* name)
 {
+    // The list grows in steps that double, rather than one item at a time.
+    if (count_ >= reserved_) {
+        reserved_ = reserved_ ? reserved_ * 2 : kFirstReserve;
+        SendMessageA(found_, LB_INITSTORAGE, reserved_ - count_, (reserved_ - count_) * (path.size() + 16));
+    }
     std::string full = Lower(AppendPattern(path, name));
     LRESULT at = SendMessageA(found_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(full.c_str()));
     if (at >= 0)
@@ -120,8 +133,7 @@ void TreeSearch::SearchSubdirectories(const std::string& path, int depth, const 
             continue;
         bool entered = CurrentDirectory() == expected;
         if (entered) {
-            if (box_)
-                SetDlgItemTextA(box_, IDC_SEARCH_DIRECTORY, expected.c_str());
+            ShowProgress(expected);
             SearchDirectory(expected, depth + 1);
         }
         if (!SetCurrentDirectoryA(path.c_str())) {
@@ -153,13 +165,20 @@ bool TreeSearch::KeepGoing()
     return !cancelled_;
 }
 
-void TreeSearch::ShowCount()
+void TreeSearch::ShowProgress(const std::string& directory)
 {
-    if (!box_)
+    if (!directory.empty())
+        shownDirectory_ = directory;
+    // Redrawing the box after every folder would cost more than listing the
+    // folder: it is brought up to date a few times a second.
+    DWORD now = GetTickCount();
+    if (!box_ || (shownAt_ != 0 && now - shownAt_ < kProgressInterval))
         return;
+    shownAt_ = now;
     char text[64];
     std::snprintf(text, sizeof text, texts_.countFormat.c_str(), count_);
     SetDlgItemTextA(box_, IDC_SEARCH_COUNT, text);
+    SetDlgItemTextA(box_, IDC_SEARCH_DIRECTORY, shownDirectory_.c_str());
 }
 
 INT_PTR CALLBACK TreeSearch::BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)

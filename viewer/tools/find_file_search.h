@@ -32,12 +32,14 @@ public:
 
 private:
     void SearchDirectory(const std::string& path, int depth);
+    bool Matches(const WIN32_FIND_DATAA& entry) const;
     void Add(const std::string& path, const char* name);
     void SearchSubdirectories(const std::string& path, int depth, const std::vector<std::string>& names);
     // Hands every waiting message on (the box's own to the box); true when
     // the search should go on.
     bool KeepGoing();
-    void ShowCount();
+    // Shows the folder being searched (when given) and the count so far.
+    void ShowProgress(const std::string& directory);
     static INT_PTR CALLBACK BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
 
     HINSTANCE instance_;
@@ -46,8 +48,12 @@ private:
     std::string pattern_;
     SearchTexts texts_;
     HWND box_ = nullptr;
+    bool allFiles_;
     bool cancelled_ = false;
     unsigned long count_ = 0;
+    unsigned long reserved_ = 0;
+    DWORD shownAt_ = 0;
+    std::string shownDirectory_;
 };
 
 }  // namespace find_file

@@ -53,6 +53,24 @@ TEST(FindFileAttributes, HiddenAndSystemFilesCountOnlyWithAnOrdinaryAttribute)
     EXPECT_FALSE(IsFoundFile(kAttributeDirectory | kAttributeReadOnly));
 }
 
+TEST(FindFilePattern, MatchesAsTheFileListingDoes)
+{
+    EXPECT_TRUE(MatchesPattern("Beach.BMP", "*.bmp"));
+    EXPECT_TRUE(MatchesPattern("a.b.bmp", "*.bmp"));
+    EXPECT_FALSE(MatchesPattern("beach.bmpx", "*.bmp"));
+    EXPECT_FALSE(MatchesPattern("beach.tga", "*.bmp"));
+    EXPECT_TRUE(MatchesPattern("frame7.tif", "frame?.tif"));
+    EXPECT_FALSE(MatchesPattern("frame17.tif", "frame?.tif"));
+    EXPECT_TRUE(MatchesPattern("abcab", "*ab"));  // the star retries after a false start
+    EXPECT_TRUE(MatchesPattern("readme", "*.*"));
+    EXPECT_TRUE(MatchesPattern("readme.txt", "*.*"));
+    EXPECT_TRUE(MatchesPattern("chosen", "chosen.*"));
+    EXPECT_TRUE(MatchesPattern("Chosen.BMP", "chosen.*"));
+    EXPECT_FALSE(MatchesPattern("chosenx", "chosen.*"));
+    EXPECT_TRUE(MatchesPattern("x", "*"));
+    EXPECT_FALSE(MatchesPattern("x", ""));
+}
+
 TEST(FindFileSplitPath, GivesDriveDirectoryNameAndExtension)
 {
     PathParts p = SplitPath("C:\\Pictures\\Holiday\\Beach.Day.BMP");
