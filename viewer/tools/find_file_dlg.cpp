@@ -125,7 +125,8 @@ void CFindFileDlg::OnDriveChange()
         return;
     }
     // The drive cannot be used (no disk, say): back to the one before.
-    ChangeToDrive(previous, texts_);
+    if (previous < 0 || !ChangeToDrive(previous, texts_))
+        return;
     char entry[16];
     std::snprintf(entry, sizeof entry, texts_.drive.c_str(), 'a' + previous);
     SendMessageA(Item(IDC_FIND_DRIVES), CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry));

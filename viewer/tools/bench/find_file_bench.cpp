@@ -92,20 +92,21 @@ unsigned long Walk(const std::string& dir)
     return files;
 }
 
+BOOL CALLBACK CheckWindow(HWND w, LPARAM lp)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(w, &process);
+    if (process == GetCurrentProcessId() && IsWindowVisible(w) && GetDlgItem(w, IDC_FIND_PATTERN)) {
+        *reinterpret_cast<HWND*>(lp) = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND FindDialog()
 {
     HWND found = nullptr;
-    EnumWindows(
-        [](HWND w, LPARAM lp) -> BOOL {
-            DWORD process = 0;
-            GetWindowThreadProcessId(w, &process);
-            if (process == GetCurrentProcessId() && IsWindowVisible(w) && GetDlgItem(w, IDC_FIND_PATTERN)) {
-                *reinterpret_cast<HWND*>(lp) = w;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumWindows(CheckWindow, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 

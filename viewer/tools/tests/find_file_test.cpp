@@ -108,24 +108,27 @@ private:
 };
 
 // One dialog of this process, found by a control only it has.
+struct DialogSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK CheckWindow(HWND w, LPARAM lp)
+{
+    auto* s = reinterpret_cast<DialogSearch*>(lp);
+    DWORD process = 0;
+    GetWindowThreadProcessId(w, &process);
+    if (process == GetCurrentProcessId() && IsWindowVisible(w) && GetDlgItem(w, s->id)) {
+        s->found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND FindOwnDialog(int controlId)
 {
-    struct Search {
-        int id;
-        HWND found;
-    } s{controlId, nullptr};
-    EnumWindows(
-        [](HWND w, LPARAM lp) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lp);
-            DWORD process = 0;
-            GetWindowThreadProcessId(w, &process);
-            if (process == GetCurrentProcessId() && IsWindowVisible(w) && GetDlgItem(w, s->id)) {
-                s->found = w;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&s));
+    DialogSearch s{controlId, nullptr};
+    EnumWindows(CheckWindow, reinterpret_cast<LPARAM>(&s));
     return s.found;
 }
 
