@@ -203,3 +203,31 @@
 #define IDC_JPG_LUMINANCE_VALUE 272
 #define IDC_JPG_CHROMINANCE 273
 #define IDC_JPG_CHROMINANCE_VALUE 274
+// Find File: its dialog "FindFileDlg" and progress box "AbortSearchDlg",
+// their controls, the list bitmaps (a drive's bitmap is its drive type plus
+// 20) and the texts.
+#define IDC_FIND_DRIVES 100
+#define IDC_FIND_DIRECTORIES 101
+#define IDC_FIND_SCRATCH 102
+#define IDC_FIND_PATTERN 110
+#define IDC_FIND_DIRECTORY 111
+#define IDC_FIND_COUNT 112
+#define IDC_FIND_FOUND 113
+#define IDC_FIND_SEARCH 114
+#define IDC_SEARCH_DIRECTORY 200
+#define IDC_SEARCH_COUNT 201
+#define IDB_FIND_SUBDIRECTORY 10
+#define IDB_FIND_PARENT 11
+#define IDB_FIND_CURRENT 12
+#define IDB_FIND_DRIVE_BASE 20
+#define IDB_FIND_DRIVE_REMOVABLE 22
+#define IDB_FIND_DRIVE_FIXED 23
+#define IDB_FIND_DRIVE_REMOTE 24
+#define IDB_FIND_DRIVE_CDROM 25
+#define IDB_FIND_DRIVE_RAMDISK 26
+#define IDS_FIND_ALL_FILES 640       // "*.*"
+#define IDS_FIND_DRIVE_FORMAT 641    // "%c%s": drive letter and gap
+#define IDS_FIND_DRIVE_GAP 642       // ":  "
+#define IDS_FIND_DRIVE 643           // "%c:": a drive to change to
+#define IDS_FIND_FOUND_FORMAT 644    // "%lu file(s) found:"
+#define IDS_FIND_COUNT_FORMAT 645    // "%lu file(s) found"
