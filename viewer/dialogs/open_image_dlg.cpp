@@ -116,4 +116,14 @@ void COpenImageDlg::OnPreferences()
 
 void COpenImageDlg::OnFindFile()
 {
+    if (!fileSearch_)
+        return;
+    const LRESULT selected = SendDlgItemMessageA(hwnd_, IDC_TYPE_LIST, CB_GETCURSEL, 0, 0);
+    const DWORD filterIndex = selected == CB_ERR ? 0 : static_cast<DWORD>(selected) + 1;
+    char path[256] = {};
+    char title[256] = {};
+    if (!fileSearch_(hwnd_, filterText_.c_str(), filterIndex, path, sizeof path, title, sizeof title))
+        return;
+    SetDlgItemTextA(hwnd_, IDC_FILE_NAME, path);
+    ShowFileInfo(path);
 }

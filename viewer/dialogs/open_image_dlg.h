@@ -9,6 +9,7 @@
 #include "handles.h"
 #include "message_table.h"
 #include "resource.h"
+#include <functional>
 #include <string>
 
 class COpenImageDlg : public framework::Routed<COpenImageDlg, framework::CFileDialog> {
@@ -17,6 +18,13 @@ public:
     COpenImageDlg(const char* defaultExtension, const char* fileName, DWORD flags, const char* filter,
                   HWND parent);
     ~COpenImageDlg() override;
+
+    // The file search behind "Find File...": given the dialog as owner, the
+    // filter text and the 1-based type (0: none), it writes the chosen path
+    // into the buffer (of that many characters) and says whether there is one.
+    using FileSearch = std::function<bool(HWND owner, const char* filter, DWORD filterIndex, char* path,
+                                          DWORD pathSize, char* title, DWORD titleSize)>;
+    void SetFileSearch(FileSearch search) { fileSearch_ = std::move(search); }
 
     // "Load as Background", as it was when OK was pressed.
     bool LoadAsBackground() const { return background_ != 0; }
@@ -49,6 +57,7 @@ private:
     std::string TypeFilter() const { return filterText_; }
 
     std::string filterText_;
+    FileSearch fileSearch_;
     int background_ = 0;
     framework::GdiFont lightFont_;
 };

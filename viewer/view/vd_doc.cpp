@@ -1,5 +1,7 @@
 #include "vd_doc.h"
 
+#include "find_file.h"
+
 #include "chroma_key_dlg.h"
 #include "cmd_ui.h"
 #include "format_string.h"
@@ -40,6 +42,24 @@ private:
     bool keying_;
     CChromaKeyDlg dialog_;
 };
+
+// Find File for the Open dialog: the search dialog owned by it, with the
+// viewer's own templates and bitmaps.
+bool SearchForFile(HWND owner, const char* filter, DWORD filterIndex, char* path, DWORD pathSize, char* title,
+                   DWORD titleSize)
+{
+    FindFileRequest request{};
+    request.structSize = sizeof request;
+    request.owner = owner;
+    request.instance = GetModuleHandleA(nullptr);
+    request.filter = filter;
+    request.filterIndex = filterIndex;
+    request.file = path;
+    request.fileSize = pathSize;
+    request.fileTitle = title;
+    request.fileTitleSize = titleSize;
+    return FindFile(&request) == 1;
+}
 
 std::string UpperCase(std::string text)
 {
@@ -83,6 +103,7 @@ void CVDDoc::OnFileOpen()
         const std::string filter = LoadText(IDS_OPEN_FILTER);
         COpenImageDlg dialog(nullptr, nullptr, OFN_HIDEREADONLY | OFN_SHOWHELP | OFN_ENABLETEMPLATE, filter.c_str(),
                              nullptr);
+        dialog.SetFileSearch(SearchForFile);
         if (dialog.DoModal() != IDOK)
             return;
         path = UpperCase(dialog.PathName());

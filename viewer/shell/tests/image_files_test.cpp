@@ -251,6 +251,42 @@ TEST_F(ImageFilesTest, TheDialogDescribesTheSelectedFileAndRefusesOneTheDriverCa
     EXPECT_TRUE(stayedOpen);
 }
 
+// Find File searches the folder tree and hands the found path to the name
+// box, whose file the information line then describes.
+TEST_F(ImageFilesTest, FindFilePutsTheFoundPathIntoTheNameBox)
+{
+    CreateDirectoryA(DosPath("DEEP").c_str(), nullptr);
+    WriteBitmap(DosPath("DEEP\\FOUND.BMP"), 40, 30);
+    std::string name, info, pattern;
+    bool searched = false;
+    RunOpen([&](HWND box) {
+        test_support::DialogDriver finder("Find File", [&](HWND find) {
+            pattern = ItemText(find, IDC_FIND_PATTERN);
+            SetDlgItemTextA(find, IDC_FIND_PATTERN, DosPath("*.bmp").c_str());
+            SetDlgItemTextA(find, IDC_FIND_COUNT, "-");
+            PostMessageA(find, WM_COMMAND, MAKEWPARAM(IDC_FIND_SEARCH, BN_CLICKED), 0);
+            for (int i = 0; i < 500 && (ItemText(find, IDC_FIND_COUNT) == "-" || !IsWindowEnabled(find)); ++i)
+                Sleep(20);
+            searched = ItemText(find, IDC_FIND_COUNT) == "1 file(s) found:";
+            SendDlgItemMessageA(find, IDC_FIND_FOUND, LB_SETCURSEL, 0, 0);
+            PostMessageA(find, WM_COMMAND, MAKEWPARAM(IDC_FIND_FOUND, LBN_DBLCLK),
+                         reinterpret_cast<LPARAM>(GetDlgItem(find, IDC_FIND_FOUND)));
+        });
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDC_FIND_FILE, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDC_FIND_FILE)));
+        finder.Join();
+        for (int i = 0; i < 100 && ItemText(box, IDC_FILE_NAME).find("found") == std::string::npos; ++i)
+            Sleep(20);
+        name = ItemText(box, IDC_FILE_NAME);
+        info = ItemText(box, IDC_IMAGE_INFO);
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    // The pattern of the type the dialog showed (Windows Bitmap, stored as type 1).
+    EXPECT_EQ("*.bmp", pattern);
+    EXPECT_TRUE(searched);
+    EXPECT_EQ(0, lstrcmpiA(DosPath("DEEP\\FOUND.BMP").c_str(), name.c_str())) << name;
+    EXPECT_EQ("Windows Bitmap, 24-bit true color - 40 x 30", info);
+}
+
 TEST_F(ImageFilesTest, CancelStoresTheTypeAndTheSwitchButNoPath)
 {
     Profile().WriteNumber(kSetOpen, kSetBackground, 1);
