@@ -38,9 +38,6 @@
 // Commands (menu, tool bar, accelerators).
 #define ID_FILE_OPEN 57601
 #define ID_FILE_SAVE 57603
-#define ID_FILE_PRINT_SETUP 57606
-#define ID_FILE_PRINT 57607
-#define ID_FILE_PRINT_PREVIEW 57609
 #define ID_EDIT_CLEAR 57632
 #define ID_EDIT_COPY 57634
 #define ID_EDIT_CUT 57635

@@ -2,7 +2,7 @@
 
 #include "find_file.h"
 
-#include "chroma_key_dlg.h"
+#include "chroma_key_pause.h"
 #include "cmd_ui.h"
 #include "format_string.h"
 #include "open_image_dlg.h"
@@ -23,25 +23,6 @@ namespace {
 constexpr int kTypeWordsMode = 0;  // GetFormatString's mode for the driver's type words
 constexpr int kChosenType = 7;         // the type the Save dialog remembers
 
-// Chroma keying is switched off while a file dialog is open (the dialog
-// would be keyed away where it covers the key range), and on again after.
-class ChromaKeyPause {
-public:
-    explicit ChromaKeyPause(CVDView& view) : keying_(view.ChromaKeyActive()), dialog_(view.Handle(), view)
-    {
-        if (keying_)
-            dialog_.SuspendChromaKey(false);
-    }
-    ~ChromaKeyPause()
-    {
-        if (keying_)
-            dialog_.ResumeChromaKey();
-    }
-
-private:
-    bool keying_;
-    CChromaKeyDlg dialog_;
-};
 
 // Find File for the Open dialog: the search dialog owned by it, with the
 // viewer's own templates and bitmaps.

@@ -1,6 +1,10 @@
 #include "vd_view.h"
 
+#include <cstring>
+
 #include "chroma_key_dlg.h"
+#include "chroma_key_pause.h"
+#include "print_page.h"
 #include "handles.h"
 #include "point_picker.h"
 #include "overlay_args.h"
@@ -95,6 +99,7 @@ void CVDView::PlaceVideo(PlaceMode mode)
         in.fullScreen = frame_ && frame_->IsFullScreen();
         in.zoom = modes_.zoom();
         in.nonFit = modes_.nonFit();
+        in.printing = printing_;
         p = ComputePlacement(mode, in);
         if (p.action != PlacementAction::Place)
             break;
@@ -129,6 +134,78 @@ void CVDView::OnScrolled()
 void CVDView::OnDraw(HDC)
 {
     UpdateStatus();
+}
+
+bool CVDView::OnPreparePrinting(framework::CPrintInfo& info)
+{
+    info.minPage = info.maxPage = 1;
+    return DoPreparePrinting(info);
+}
+
+void CVDView::OnBeginPrinting(HDC, framework::CPrintInfo& info)
+{
+    printing_ = true;
+    if (!info.direct || !frame_)
+        return;
+    printPause_ = std::make_unique<ChromaKeyPause>(*this);
+    if (printImage_)
+        return;
+    // The print image: a copy of the frame memory under the client area,
+    // drawn with DrawDib into the page.
+    const RECT client = ClientRect();
+    CPictureBuffer* grab = frame_->GrabRegion(client);
+    if (!grab)
+        return;
+    printPicture_ = CPictureBuffer::Allocate(grab->Width(), grab->Height());
+    if (!printPicture_)
+        return;
+    printPicture_->FillHeader();
+    memcpy(printPicture_->Pixels(), grab->Pixels(), printPicture_->RowBytes() * static_cast<size_t>(grab->Height()));
+    printImage_ = std::make_unique<CBackgroundImage>(printPicture_->Header(), SIZE{client.right, client.bottom});
+}
+
+namespace {
+
+// A picture stretched into a rectangle of the printer's page, rows dropped
+// or doubled as they fall (no blending, which printers do not offer).
+void StretchPicture(HDC dc, const RECT& target, CPictureBuffer& picture)
+{
+    picture.FillHeader();
+    const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
+    StretchDIBits(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, 0, 0,
+                  picture.Width(), picture.Height(), picture.Pixels(),
+                  reinterpret_cast<const BITMAPINFO*>(picture.Header()), DIB_RGB_COLORS, SRCCOPY);
+    SetStretchBltMode(dc, previousMode);
+}
+
+}  // namespace
+
+void CVDView::OnPrint(HDC dc, framework::CPrintInfo& info)
+{
+    const RECT client = ClientRect();
+    PrintPageRect page;
+    if (!ComputePrintPageRect(client.right, client.bottom, info.drawArea.right - info.drawArea.left, page))
+        return;
+    const RECT target{page.left, page.top, page.left + page.width, page.top + page.height};
+    if (info.direct) {
+        // The print image through DrawDib; a printer driver that DrawDib
+        // cannot draw on gets the same picture stretched by GDI.
+        if (printPicture_ && !(printImage_ && printImage_->Draw(dc, target)))
+            StretchPicture(dc, target, *printPicture_);
+        return;
+    }
+    // After the print dialog and in the preview: the frame memory grabbed
+    // again, stretched into the page.
+    if (CPictureBuffer* grab = frame_ ? frame_->GrabRegion(client) : nullptr)
+        StretchPicture(dc, target, *grab);
+}
+
+void CVDView::OnEndPrinting(HDC, framework::CPrintInfo&)
+{
+    printPause_.reset();
+    printImage_.reset();
+    printPicture_.reset();
+    printing_ = false;
 }
 
 LRESULT CVDView::OnEraseBackground(const Message& m)

@@ -15,6 +15,7 @@
 #include <memory>
 
 class CPictureBuffer;
+class ChromaKeyPause;
 
 class CVDView : public framework::Routed<CVDView, framework::CScrollView>, public IChromaView {
 public:
@@ -84,10 +85,19 @@ public:
     enum ContextPopup { kPopupText = 0, kPopupRegion = 1, kPopupNothing = 2 };
     HMENU ContextMenu() const { return contextMenu_; }
 
+    // Set while the view draws for the printer: no placement is sent then.
+    bool Printing() const { return printing_; }
+
 protected:
     void OnInitialUpdate() override;
     void OnScrolled() override;
     void OnDraw(HDC dc) override;
+
+    // The picture printed on one page, across its width (see print_page.h).
+    bool OnPreparePrinting(framework::CPrintInfo& info) override;
+    void OnBeginPrinting(HDC dc, framework::CPrintInfo& info) override;
+    void OnPrint(HDC dc, framework::CPrintInfo& info) override;
+    void OnEndPrinting(HDC dc, framework::CPrintInfo& info) override;
 
     LRESULT OnCreate(const framework::Message& m);
     LRESULT OnDestroy(const framework::Message& m);
@@ -160,4 +170,10 @@ private:
     HMENU contextMenu_ = nullptr;
     std::unique_ptr<CBackgroundImage> background_;
     bool backgroundShown_ = false;
+    // Printing without the print dialog: the picture grabbed before the job
+    // (the print image) and the chroma keying paused for it.
+    bool printing_ = false;
+    std::unique_ptr<CPictureBuffer> printPicture_;
+    std::unique_ptr<CBackgroundImage> printImage_;
+    std::unique_ptr<ChromaKeyPause> printPause_;
 };

@@ -6,12 +6,14 @@
 #include "message_box_watcher.h"
 #include "overlay_viewer.h"
 #include "point_picker.h"
+#include "print_preview.h"
 #include "real_input.h"
 #include "resource.h"
 #include "settings_names.h"
 #include "viewer_frame_fixture.h"
 #include <gtest/gtest.h>
 #include <shellapi.h>
+#include <winspool.h>
 #include <shlwapi.h>
 
 #include <algorithm>
@@ -20,6 +22,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -411,6 +414,243 @@ TEST_F(ImageFilesTest, SavingALivePictureFreezesItOnlyForTheSave)
     int w = 0, h = 0;
     EXPECT_FALSE(ReadWithImageMagick("live.bmp", w, h).empty());
     EXPECT_EQ(view_->ClientRect().right, w);
+}
+
+}  // namespace
+
+namespace {
+
+// The session's printer writes each job to a file: the port of the default
+// printer names it (a Unix path).
+std::string PrinterOutputFile()
+{
+    char name[256] = {};
+    DWORD size = sizeof name;
+    HANDLE printer = nullptr;
+    if (!GetDefaultPrinterA(name, &size) || !OpenPrinterA(name, &printer, nullptr))
+        return "";
+    DWORD needed = 0;
+    GetPrinterA(printer, 2, nullptr, 0, &needed);
+    std::vector<BYTE> info(needed + 1);
+    std::string port;
+    if (GetPrinterA(printer, 2, info.data(), needed, &needed))
+        port = reinterpret_cast<PRINTER_INFO_2A*>(info.data())->pPortName;
+    ClosePrinter(printer);
+    return port;
+}
+
+std::string DosOf(const std::string& unixPath)
+{
+    std::string dos = "Z:" + unixPath;
+    std::replace(dos.begin(), dos.end(), '/', '\\');
+    return dos;
+}
+
+// A printed page rendered by Ghostscript at `dpi`, and where its marks are.
+struct PrintedPage {
+    int w = 0, h = 0;
+    std::vector<Rgb> pixels;
+    RECT marks{0, 0, 0, 0};  // the box around every pixel that is not white
+    Rgb At(int x, int y) const { return pixels[static_cast<size_t>(y) * w + x]; }
+};
+
+PrintedPage RenderPrinted(const std::string& postscript, int dpi)
+{
+    PrintedPage page;
+    const std::string ppm = std::string(kUnixFolder) + "/page.ppm";
+    kxtest::RunUnixCommand("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=ppmraw -r" + std::to_string(dpi) +
+                               " -sOutputFile=" + ppm + " " + postscript,
+                           [] { kxtest::Pump(10); }, 60000);
+    std::ifstream in(DosOf(ppm), std::ios::binary);
+    // "P6", width, height, 255, each perhaps after "#" comment lines.
+    std::string magic;
+    int fields[3] = {};
+    in >> magic;
+    for (int& field : fields) {
+        while (in >> std::ws && in.peek() == '#')
+            in.ignore(1 << 20, '\n');
+        in >> field;
+    }
+    page.w = fields[0], page.h = fields[1];
+    if (!in || magic != "P6" || fields[2] != 255 || page.w <= 0 || page.h <= 0)
+        return PrintedPage{};
+    in.get();
+    std::vector<char> bytes(static_cast<size_t>(page.w) * page.h * 3);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    page.marks = RECT{page.w, page.h, 0, 0};
+    for (int y = 0; y < page.h; ++y)
+        for (int x = 0; x < page.w; ++x) {
+            const size_t i = (static_cast<size_t>(y) * page.w + x) * 3;
+            const Rgb c{static_cast<BYTE>(bytes[i]), static_cast<BYTE>(bytes[i + 1]), static_cast<BYTE>(bytes[i + 2])};
+            page.pixels.push_back(c);
+            if (c.r < 200 || c.g < 200 || c.b < 200) {
+                page.marks.left = std::min<LONG>(page.marks.left, x);
+                page.marks.top = std::min<LONG>(page.marks.top, y);
+                page.marks.right = std::max<LONG>(page.marks.right, x + 1);
+                page.marks.bottom = std::max<LONG>(page.marks.bottom, y + 1);
+            }
+        }
+    return page;
+}
+
+class PrintingTest : public ImageFilesTest {
+protected:
+    void SetUp() override
+    {
+        ImageFilesTest::SetUp();
+        output_ = PrinterOutputFile();
+        ASSERT_FALSE(output_.empty()) << "the session has no default printer";
+        DeleteFileA(DosOf(output_).c_str());
+        WriteBitmap(DosPath("PRINTED.BMP"), 120, 90);
+        RunOpen([](HWND box) { EnterName(box, DosPath("PRINTED.BMP")); });
+        Command(ID_VIEW_FREEZE);
+        client_ = view_->ClientRect();
+        card_ = CardPicture(client_.right, client_.bottom);
+        ASSERT_FALSE(card_.empty());
+    }
+
+    // Waits for the job's file to be complete; then renders it.
+    PrintedPage Printed()
+    {
+        const std::string dos = DosOf(output_);
+        for (int i = 0; i < 250; ++i) {
+            std::ifstream in(dos, std::ios::binary);
+            std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            if (text.find("%%EOF") != std::string::npos)
+                return RenderPrinted(output_, kDpi);
+            kxtest::Pump(20);
+        }
+        ADD_FAILURE() << "nothing was printed to " << output_;
+        return PrintedPage{};
+    }
+
+    // The picture spans the printable width from its top-left corner, in the
+    // client area's proportions, and shows what the card holds.
+    void ExpectThePicture(const PrintedPage& page)
+    {
+        ASSERT_GT(page.w, 0);
+        HDC printer = CreateDCA("WINSPOOL", PrinterName().c_str(), nullptr, nullptr);
+        ASSERT_NE(nullptr, printer);
+        const int pageW = GetDeviceCaps(printer, HORZRES), dpiX = GetDeviceCaps(printer, LOGPIXELSX);
+        const int offsetX = GetDeviceCaps(printer, PHYSICALOFFSETX), offsetY = GetDeviceCaps(printer, PHYSICALOFFSETY);
+        DeleteDC(printer);
+        const double scale = static_cast<double>(kDpi) / dpiX;
+        const double height = static_cast<double>(client_.bottom) * pageW / client_.right;
+        EXPECT_NEAR(offsetX * scale, page.marks.left, 2.0);
+        EXPECT_NEAR(offsetY * scale, page.marks.top, 2.0);
+        EXPECT_NEAR(pageW * scale, page.marks.right - page.marks.left, 2.0);
+        EXPECT_NEAR(height * scale, page.marks.bottom - page.marks.top, 2.0);
+        // The middle of each quarter against the card's picture there.
+        const int w = page.marks.right - page.marks.left, h = page.marks.bottom - page.marks.top;
+        for (double fx : {0.25, 0.75})
+            for (double fy : {0.25, 0.75}) {
+                const Rgb printed = page.At(page.marks.left + static_cast<int>(w * fx), page.marks.top + static_cast<int>(h * fy));
+                const Rgb held = card_[static_cast<size_t>(client_.bottom * fy) * client_.right +
+                                       static_cast<size_t>(client_.right * fx)];
+                EXPECT_LE(Distance(printed, held), 24) << fx << ", " << fy;
+            }
+    }
+
+    static std::string PrinterName()
+    {
+        char name[256] = {};
+        DWORD size = sizeof name;
+        GetDefaultPrinterA(name, &size);
+        return name;
+    }
+
+    static constexpr int kDpi = 30;
+    std::string output_;
+    RECT client_{};
+    std::vector<Rgb> card_;
+};
+
+TEST_F(PrintingTest, ThePrintDialogsPrinterGetsThePictureAcrossThePageWidth)
+{
+    test_support::DialogDriver driver("Print", [](HWND box) {
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    });
+    Command(ID_FILE_PRINT);
+    driver.Join();
+    ASSERT_TRUE(driver.Found());
+    ExpectThePicture(Printed());
+    // The view places the video again once the job is over.
+    EXPECT_FALSE(view_->Printing());
+}
+
+TEST_F(PrintingTest, PrintingWithoutTheDialogDrawsThePictureGrabbedBeforeTheJob)
+{
+    Command(ID_FILE_PRINT_DIRECT);
+    ExpectThePicture(Printed());
+}
+
+TEST_F(PrintingTest, AViewWithoutAClientAreaPrintsAnEmptyPage)
+{
+    MoveWindow(view_->Handle(), 0, 0, 0, 0, FALSE);
+    ASSERT_EQ(0, view_->ClientRect().right);
+    Command(ID_FILE_PRINT_DIRECT);
+    const PrintedPage page = Printed();
+    ASSERT_GT(page.w, 0);
+    EXPECT_EQ(0, page.marks.right) << "marks from " << page.marks.left << ", " << page.marks.top;
+}
+
+TEST_F(PrintingTest, ThePreviewShowsThePageAndItsPrintButtonPrints)
+{
+    std::vector<Rgb> shown;
+    bool printDialog = false;
+    std::thread watcher([&] {
+        HWND preview = nullptr;
+        for (int i = 0; i < 500 && !(preview = FindWindowA(framework::CPrintPreviewWnd::kClassName, nullptr)); ++i)
+            Sleep(20);
+        if (!preview)
+            return;
+        Sleep(500);  // painted
+        // The page's picture sits in its top part: sample the page's outline
+        // from the window and the four quarters of the picture in it.
+        auto* window = static_cast<framework::CPrintPreviewWnd*>(framework::CWnd::FromHandle(preview));
+        const RECT page = window->PageRect();
+        const int w = page.right - page.left;
+        const int pictureH = static_cast<int>(static_cast<double>(client_.bottom) * w / client_.right);
+        HDC dc = GetDC(preview);
+        for (double fx : {0.25, 0.75})
+            for (double fy : {0.25, 0.75}) {
+                const COLORREF c = GetPixel(dc, page.left + static_cast<int>(w * fx), page.top + static_cast<int>(pictureH * fy));
+                shown.push_back(Rgb{GetRValue(c), GetGValue(c), GetBValue(c)});
+            }
+        ReleaseDC(preview, dc);
+        test_support::DialogDriver print("Print", [&](HWND box) {
+            printDialog = true;
+            PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+        });
+        PostMessageA(preview, WM_COMMAND, MAKEWPARAM(ID_FILE_PRINT, BN_CLICKED), 0);
+        print.Join();
+    });
+    Command(ID_FILE_PRINT_PREVIEW);
+    watcher.join();
+    ASSERT_EQ(4u, shown.size());
+    int i = 0;
+    for (double fx : {0.25, 0.75})
+        for (double fy : {0.25, 0.75}) {
+            const Rgb held = card_[static_cast<size_t>(client_.bottom * fy) * client_.right +
+                                   static_cast<size_t>(client_.right * fx)];
+            EXPECT_LE(Distance(shown[i++], held), 24) << fx << ", " << fy;
+        }
+    EXPECT_TRUE(printDialog);
+    ExpectThePicture(Printed());
+    EXPECT_FALSE(FindWindowA(framework::CPrintPreviewWnd::kClassName, nullptr));
+}
+
+TEST_F(PrintingTest, PrintSetupShowsThePlatformsDialog)
+{
+    bool shown = false;
+    test_support::DialogDriver driver("Print Setup", [&](HWND box) {
+        shown = true;
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    Command(ID_FILE_PRINT_SETUP);
+    driver.Join();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(PathFileExistsA(DosOf(output_).c_str()));
 }
 
 }  // namespace
