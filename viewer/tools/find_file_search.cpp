@@ -38,6 +38,15 @@ void ForEachEntry(const std::string& pattern, Each each)
     } while (FindNextFileA(search.get(), &entry));
 }
 
+// The absolute form of a path as the system resolves it (a string rule of
+// the system's, no disk access); empty when it does not fit.
+std::string FullPathOf(const std::string& path)
+{
+    char full[MAX_PATH] = {};
+    const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    return length == 0 || length >= sizeof full ? std::string() : std::string(full, length);
+}
+
 bool IsDotEntry(const char* name) { return lstrcmpA(name, ".") == 0 || lstrcmpA(name, "..") == 0; }
 
 bool IsSubdirectory(const WIN32_FIND_DATAA& entry)
@@ -87,10 +96,12 @@ void TreeSearch::SearchDirectory(const std::string& path, int depth)
         return;
     // One listing of every entry gives both the matching files and the
     // subdirectories (a second listing for the pattern would double the
-    // cost); the subdirectories' names are read before any is entered, so
-    // that no listing stays open while the search is deeper down.
+    // cost); the subdirectories' names are read before any is searched, so
+    // that no listing stays open while the search is deeper down.  Folders
+    // are listed by their full paths: changing the current directory into
+    // each one and back would cost as much again as the listing.
     std::vector<std::string> subdirectories;
-    ForEachEntry(texts_.allFiles, [&](const WIN32_FIND_DATAA& entry) {
+    ForEachEntry(AppendPattern(path, texts_.allFiles), [&](const WIN32_FIND_DATAA& entry) {
         if (IsSubdirectory(entry))
             subdirectories.push_back(entry.cFileName);
         else if (IsFoundFile(entry.dwFileAttributes) && Matches(entry))
@@ -125,22 +136,15 @@ void TreeSearch::Add(const std::string& path, const char* name)
 void TreeSearch::SearchSubdirectories(const std::string& path, int depth, const std::vector<std::string>& names)
 {
     for (const std::string& name : names) {
-        // A folder that cannot be entered, or whose name leads somewhere
-        // else (the system drops trailing dots and blanks), is skipped:
-        // searching on from there would search the wrong folder.
-        std::string expected = Lower(AppendPattern(path, name));
-        if (!SetCurrentDirectoryA(name.c_str()))
+        // A folder whose name the system changes (it drops trailing dots and
+        // blanks) cannot be entered or leads into another folder: it is
+        // skipped, since searching on from there would search the wrong
+        // folder.  A folder that cannot be listed yields nothing.
+        const std::string expected = Lower(AppendPattern(path, name));
+        if (Lower(FullPathOf(expected)) != expected)
             continue;
-        bool entered = CurrentDirectory() == expected;
-        if (entered) {
-            ShowProgress(expected);
-            SearchDirectory(expected, depth + 1);
-        }
-        if (!SetCurrentDirectoryA(path.c_str())) {
-            // The folder being searched has gone: nothing further is safe.
-            cancelled_ = true;
-            return;
-        }
+        ShowProgress(expected);
+        SearchDirectory(expected, depth + 1);
         if (cancelled_)
             return;
     }
