@@ -2,6 +2,7 @@
 // winmm: File Open into the card and as the background image, and File
 // Save in every format, each through the real dialogs as a person uses them
 // (the name typed, OK pressed), the saved files read back by ImageMagick.
+#include "format_record.h"
 #include "main_frame.h"
 #include "message_box_watcher.h"
 #include "overlay_viewer.h"
@@ -12,6 +13,7 @@
 #include "settings_names.h"
 #include "viewer_frame_fixture.h"
 #include <gtest/gtest.h>
+#include <commctrl.h>
 #include <shellapi.h>
 #include <winspool.h>
 #include <shlwapi.h>
@@ -288,6 +290,82 @@ TEST_F(ImageFilesTest, FindFilePutsTheFoundPathIntoTheNameBox)
     EXPECT_TRUE(searched);
     EXPECT_EQ(0, lstrcmpiA(DosPath("DEEP\\FOUND.BMP").c_str(), name.c_str())) << name;
     EXPECT_EQ("Windows Bitmap, 24-bit true color - 40 x 30", info);
+}
+
+// The Save dialog's Options: the sheet opens on the chosen type's page,
+// each page stores its record when the user leaves it for another tab and
+// the active one on OK; Cancel keeps what earlier tabs stored.
+TEST_F(ImageFilesTest, FormatOptionsAreStoredOnLeavingATabAndOnOk)
+{
+    Profile().WriteNumber(kSetSave, kSetFormat, 4);  // Tiff
+    Profile().WriteText(kSetSave, kEntryJpeg, "0 0 30 50");
+    struct Seen {
+        bool tiffFirst = false, lzwEnabledBefore = true, lzwEnabledAfter = false, apply = true;
+        bool menuTrimmed = false;
+        std::string luminance, infoAfterCancel, infoAfterOk;
+    } seen;
+    auto page = [](HWND sheet) { return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); };
+    auto click = [](HWND dialog, int id) {
+        SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+    };
+    test_support::DialogDriver save("Save Image", [&](HWND box) {
+        // First run: Tiff set to LZW with 16K strips, then the JPEG tab
+        // changed and the sheet cancelled.
+        test_support::DialogDriver first("Options", [&](HWND sheet) {
+            HWND tiff = page(sheet);
+            seen.tiffFirst = GetDlgItem(tiff, IDC_TIF_LZW) != nullptr;
+            seen.lzwEnabledBefore = IsWindowEnabled(GetDlgItem(tiff, IDC_TIF_16K));
+            click(tiff, IDC_TIF_LZW);
+            seen.lzwEnabledAfter = IsWindowEnabled(GetDlgItem(tiff, IDC_TIF_16K));
+            click(tiff, IDC_TIF_16K);
+            HWND apply = GetDlgItem(sheet, 0x3021);
+            seen.apply = apply && IsWindowVisible(apply);
+            HMENU menu = GetSystemMenu(sheet, FALSE);
+            seen.menuTrimmed = GetMenuItemCount(menu) == 2 && GetMenuState(menu, SC_MOVE, MF_BYCOMMAND) != UINT(-1) &&
+                               GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) != UINT(-1);
+            SendMessageA(sheet, PSM_SETCURSEL, 5, 0);  // JPEG
+            HWND jpeg = page(sheet);
+            seen.luminance = ItemText(jpeg, IDC_JPG_LUMINANCE_VALUE);
+            click(jpeg, IDC_JPG_GRAY);
+            PostMessageA(sheet, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        });
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDC_FORMAT_OPTIONS, BN_CLICKED), 0);
+        first.Join();
+        for (int i = 0; i < 50 && IsWindow(FindWindowA("#32770", "Options")); ++i)
+            Sleep(20);
+        seen.infoAfterCancel = ItemText(box, IDC_IMAGE_INFO);
+        // Second run: the JPEG factor moved by a page and the sheet ended with OK.
+        test_support::DialogDriver second("Options", [&](HWND sheet) {
+            SendMessageA(sheet, PSM_SETCURSEL, 5, 0);
+            HWND jpeg = page(sheet);
+            click(jpeg, IDC_JPG_411);
+            SendMessageA(jpeg, WM_HSCROLL, MAKEWPARAM(SB_PAGERIGHT, 0),
+                         reinterpret_cast<LPARAM>(GetDlgItem(jpeg, IDC_JPG_LUMINANCE)));
+            PostMessageA(sheet, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        });
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDC_FORMAT_OPTIONS, BN_CLICKED), 0);
+        second.Join();
+        for (int i = 0; i < 50 && IsWindow(FindWindowA("#32770", "Options")); ++i)
+            Sleep(20);
+        seen.infoAfterOk = ItemText(box, IDC_IMAGE_INFO);
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    Command(ID_FILE_SAVE);
+    save.Join();
+    ASSERT_TRUE(save.Found());
+    EXPECT_TRUE(seen.tiffFirst);
+    EXPECT_FALSE(seen.lzwEnabledBefore);
+    EXPECT_TRUE(seen.lzwEnabledAfter);
+    EXPECT_FALSE(seen.apply);
+    EXPECT_TRUE(seen.menuTrimmed);
+    EXPECT_EQ("50", seen.luminance);
+    // Cancel: Tiff, left for the JPEG tab, kept its record; JPEG stored nothing.
+    EXPECT_EQ("0 1 2", Profile().ReadText(kSetSave, kEntryTiff));
+    // The dialog's text changes only after OK.
+    EXPECT_EQ("Tiff, 24-bit true color", seen.infoAfterCancel);
+    // OK stores the active page: colour, 4:1:1, chrominance, luminance a page up.
+    EXPECT_EQ("0 2 30 60", Profile().ReadText(kSetSave, kEntryJpeg));
+    EXPECT_EQ("Tiff, 24-bit true color, LZW", seen.infoAfterOk);
 }
 
 TEST_F(ImageFilesTest, CancelStoresTheTypeAndTheSwitchButNoPath)
