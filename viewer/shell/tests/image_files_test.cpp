@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -56,8 +57,8 @@ Rgb PatternAt(int x, int y, int w, int h)
     return y < h / 2 ? Rgb{30, 60, 210} : Rgb{230, 220, 40};
 }
 
-// A 24-bit Windows bitmap file of the pattern.
-void WriteBitmap(const std::string& path, int w, int h)
+// A 24-bit Windows bitmap file of the pattern (or of another picture).
+void WriteBitmap(const std::string& path, int w, int h, Rgb (*colourAt)(int x, int y, int w, int h) = PatternAt)
 {
     const int stride = (w * 3 + 3) & ~3;
     BITMAPFILEHEADER file{};
@@ -73,7 +74,7 @@ void WriteBitmap(const std::string& path, int w, int h)
     std::vector<BYTE> rows(static_cast<size_t>(stride) * h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            Rgb c = PatternAt(x, y, w, h);
+            Rgb c = colourAt(x, y, w, h);
             BYTE* p = &rows[static_cast<size_t>(h - 1 - y) * stride + 3 * x];
             p[0] = c.b, p[1] = c.g, p[2] = c.r;
         }
@@ -420,6 +421,77 @@ TEST_F(ImageFilesTest, ABackgroundImageIsShownAndTheUserPicksItsTransparentColou
 // Every format the Save dialog offers, saved from a picture loaded into the
 // card and read back: ImageMagick for the six it knows, the card itself for
 // IBM MMotion.
+// Saving over a background image: where the image has the picked key
+// colour the saved picture is the card's, elsewhere it is what the window
+// shows (the image).  A chroma key in force takes part in the composing but
+// stays as the user set it.
+TEST_F(ImageFilesTest, SavingOverABackgroundKeepsWhatTheWindowShowsOverTheVideo)
+{
+    WriteBitmap(DosPath("UNDER.BMP"), 120, 90);
+    RunOpen([](HWND box) { EnterName(box, DosPath("UNDER.BMP")); });
+    Command(ID_VIEW_FREEZE);
+    const RECT client = view_->ClientRect();
+    const int w = client.right, h = client.bottom;
+    const std::vector<Rgb> card = CardPicture(w, h);
+    ASSERT_EQ(static_cast<size_t>(w) * h, card.size());
+    // The background: a key colour on the left, grey on the right.
+    WriteBitmap(DosPath("OVER.BMP"), w, h, [](int x, int, int width, int) {
+        return x < width / 2 ? Rgb{250, 0, 250} : Rgb{128, 128, 128};
+    });
+    RunOpen([](HWND box) {
+        CheckDlgButton(box, IDC_LOAD_AS_BACKGROUND, BST_CHECKED);
+        EnterName(box, DosPath("OVER.BMP"));
+    });
+    ASSERT_TRUE(view_->PickingKeyColour());
+    POINT at = kxtest::ScreenPoint(view_->Handle(), POINT{w / 4, h / 2});
+    ASSERT_TRUE(kxtest::RunXdotool(kxtest::ClickAt(at), [] { kxtest::Pump(10); }));
+    kxtest::Pump(200);
+    ASSERT_EQ(RGB(250, 0, 250), view_->KeyColour());
+
+    auto saveAs = [&](const char* name) {
+        Profile().WriteNumber(kSetSave, kSetFormat, 1);
+        test_support::DialogDriver driver("Save Image", [&](HWND box) { EnterName(box, DosPath(name)); });
+        Command(ID_FILE_SAVE);
+        driver.Join();
+        EXPECT_TRUE(driver.Found());
+        int rw = 0, rh = 0;
+        std::vector<Rgb> saved = ReadWithImageMagick(name, rw, rh);
+        EXPECT_EQ(w, rw);
+        EXPECT_EQ(h, rh);
+        return saved;
+    };
+    // Counts the pixels (away from the edges and the middle) that differ from
+    // the card on the left and from `right` on the right.
+    auto wrongPixels = [&](const std::vector<Rgb>& saved, bool rightIsVideo) {
+        int wrong = 0;
+        for (int y = 2; y < h - 2; ++y)
+            for (int x = 2; x < w - 2; ++x) {
+                if (std::abs(x - w / 2) < 3)
+                    continue;
+                const size_t i = static_cast<size_t>(y) * w + x;
+                const Rgb expected = x < w / 2 || rightIsVideo ? card[i] : Rgb{128, 128, 128};
+                wrong += Distance(saved[i], expected) > 8;
+            }
+        return wrong;
+    };
+    const std::vector<Rgb> keyed = saveAs("merged.bmp");
+    ASSERT_EQ(card.size(), keyed.size());
+    EXPECT_EQ(0, wrongPixels(keyed, false));
+
+    // Chroma keying: the video covers everything but its own colours in the
+    // chroma range (a near black none of the picture has).
+    ChromaKeyRecord chroma{};
+    chroma.y = 16, chroma.u = 128, chroma.v = 128, chroma.toleranceY = 4, chroma.toleranceU = 4, chroma.toleranceV = 4;
+    view_->SetChromaKeyRecord(chroma);
+    view_->SetChromaKeyActive(true);
+    const std::vector<Rgb> chromaKeyed = saveAs("chroma.bmp");
+    ASSERT_EQ(card.size(), chromaKeyed.size());
+    EXPECT_EQ(0, wrongPixels(chromaKeyed, true));
+    const ChromaKeyRecord& after = view_->ChromaKey();
+    EXPECT_EQ(0, std::memcmp(&chroma, &after, sizeof chroma));
+    EXPECT_TRUE(view_->ChromaKeyActive());
+}
+
 TEST_F(ImageFilesTest, SaveWritesEveryFormatWithThePictureTheCardHolds)
 {
     WriteBitmap(DosPath("SOURCE.BMP"), 96, 72);
