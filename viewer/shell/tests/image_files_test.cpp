@@ -2,6 +2,7 @@
 // winmm: File Open into the card and as the background image, and File
 // Save in every format, each through the real dialogs as a person uses them
 // (the name typed, OK pressed), the saved files read back by ImageMagick.
+#include "card_session.h"
 #include "format_record.h"
 #include "main_frame.h"
 #include "message_box_watcher.h"
@@ -34,16 +35,7 @@ constexpr char kTestCompanyKey[] = "KX310 Tests\\image files";
 constexpr char kUnixFolder[] = "/tmp/kx-image-files";
 constexpr char kDosFolder[] = "Z:\\tmp\\kx-image-files";
 
-class CardSession : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        ASSERT_EQ(0u, mciSendStringA("open overlay alias VCKX310", nullptr, 0, nullptr));
-        SetOverlayDeviceOpen();
-    }
-    void TearDown() override { mciSendStringA("close VCKX310", nullptr, 0, nullptr); }
-};
-const auto* const kSession = ::testing::AddGlobalTestEnvironment(new CardSession);
+const auto* const kSession = ::testing::AddGlobalTestEnvironment(new test_support::CardSession);
 
 struct Rgb {
     BYTE r, g, b;
@@ -309,10 +301,18 @@ TEST_F(ImageFilesTest, FormatOptionsAreStoredOnLeavingATabAndOnOk)
     auto click = [](HWND dialog, int id) {
         SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
     };
+    // Runs the sheet from the Save dialog, `act` driving it, and waits until it has gone.
+    auto runOptions = [](HWND box, const std::function<void(HWND)>& act) {
+        test_support::DialogDriver sheet("Options", act);
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDC_FORMAT_OPTIONS, BN_CLICKED), 0);
+        sheet.Join();
+        for (int i = 0; i < 50 && IsWindow(FindWindowA("#32770", "Options")); ++i)
+            Sleep(20);
+    };
     test_support::DialogDriver save("Save Image", [&](HWND box) {
         // First run: Tiff set to LZW with 16K strips, then the JPEG tab
         // changed and the sheet cancelled.
-        test_support::DialogDriver first("Options", [&](HWND sheet) {
+        runOptions(box, [&](HWND sheet) {
             HWND tiff = page(sheet);
             seen.tiffFirst = GetDlgItem(tiff, IDC_TIF_LZW) != nullptr;
             seen.lzwEnabledBefore = IsWindowEnabled(GetDlgItem(tiff, IDC_TIF_16K));
@@ -330,13 +330,9 @@ TEST_F(ImageFilesTest, FormatOptionsAreStoredOnLeavingATabAndOnOk)
             click(jpeg, IDC_JPG_GRAY);
             PostMessageA(sheet, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         });
-        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDC_FORMAT_OPTIONS, BN_CLICKED), 0);
-        first.Join();
-        for (int i = 0; i < 50 && IsWindow(FindWindowA("#32770", "Options")); ++i)
-            Sleep(20);
         seen.infoAfterCancel = ItemText(box, IDC_IMAGE_INFO);
         // Second run: the JPEG factor moved by a page and the sheet ended with OK.
-        test_support::DialogDriver second("Options", [&](HWND sheet) {
+        runOptions(box, [&](HWND sheet) {
             SendMessageA(sheet, PSM_SETCURSEL, 5, 0);
             HWND jpeg = page(sheet);
             click(jpeg, IDC_JPG_411);
@@ -344,10 +340,6 @@ TEST_F(ImageFilesTest, FormatOptionsAreStoredOnLeavingATabAndOnOk)
                          reinterpret_cast<LPARAM>(GetDlgItem(jpeg, IDC_JPG_LUMINANCE)));
             PostMessageA(sheet, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         });
-        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDC_FORMAT_OPTIONS, BN_CLICKED), 0);
-        second.Join();
-        for (int i = 0; i < 50 && IsWindow(FindWindowA("#32770", "Options")); ++i)
-            Sleep(20);
         seen.infoAfterOk = ItemText(box, IDC_IMAGE_INFO);
         PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     });

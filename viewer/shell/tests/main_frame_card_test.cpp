@@ -1,6 +1,7 @@
 // The main frame's flips with the simulated card behind winmm: the picture
 // grabbed from the card's frozen frame memory, flipped and written back,
 // compared pixel by pixel with what the card holds afterwards.
+#include "card_session.h"
 #include "main_frame.h"
 #include "overlay_viewer.h"
 #include "resource.h"
@@ -13,16 +14,7 @@ namespace {
 
 constexpr char kTestCompanyKey[] = "KX310 Tests\\main frame card";
 
-class CardSession : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        ASSERT_EQ(0u, mciSendStringA("open overlay alias VCKX310", nullptr, 0, nullptr));
-        SetOverlayDeviceOpen();
-    }
-    void TearDown() override { mciSendStringA("close VCKX310", nullptr, 0, nullptr); }
-};
-const auto* const kSession = ::testing::AddGlobalTestEnvironment(new CardSession);
+const auto* const kSession = ::testing::AddGlobalTestEnvironment(new test_support::CardSession);
 
 // A picture as rows of blue, green, red pixels.
 struct Picture {
