@@ -54,9 +54,7 @@ protected:
     };
 
 private:
-    std::string TypeFilter() const { return filterText_; }
-
-    std::string filterText_;
+    std::string filterText_;  // as given: "|"-separated pairs, for the file search
     FileSearch fileSearch_;
     int background_ = 0;
     framework::GdiFont lightFont_;

@@ -7,6 +7,7 @@
 #include "main_frame.h"
 #include "message_box_watcher.h"
 #include "overlay_viewer.h"
+#include "picture_buffer.h"
 #include "point_picker.h"
 #include "print_preview.h"
 #include "real_input.h"
@@ -482,6 +483,48 @@ TEST_F(ImageFilesTest, SavingOverABackgroundKeepsWhatTheWindowShowsOverTheVideo)
     const ChromaKeyRecord& after = view_->ChromaKey();
     EXPECT_EQ(0, std::memcmp(&chroma, &after, sizeof chroma));
     EXPECT_TRUE(view_->ChromaKeyActive());
+}
+
+// A background picture the frame cannot hold (a side beyond what a buffer
+// may have) is refused with the format message, and the background shown
+// before stays; each new background frees the one before it.
+TEST_F(ImageFilesTest, BackgroundsTheFrameCannotHoldAreRefusedAndReplacedOnesFreed)
+{
+    WriteBitmap(DosPath("FIRST.BMP"), 160, 120);
+    ASSERT_TRUE(frame_->LoadBackgroundImage(DosPath("FIRST.BMP")));
+    ASSERT_TRUE(view_->HasBackgroundImage());
+    WriteBitmap(DosPath("WIDE.BMP"), CPictureBuffer::kMaxSide + 1, 1);
+    {
+        kxtest::MessageBoxWatcher boxes;
+        EXPECT_FALSE(frame_->LoadBackgroundImage(DosPath("WIDE.BMP")));
+        const std::vector<kxtest::SeenMessageBox> seen = boxes.Seen();
+        ASSERT_EQ(1u, seen.size());
+        EXPECT_EQ("File format of " + DosPath("WIDE.BMP") + " is not supported.", seen[0].text);
+    }
+    EXPECT_TRUE(view_->HasBackgroundImage());
+    char item[64] = {};
+    GetMenuStringA(GetMenu(frameWnd_), ID_IMAGE_UNLOAD, item, sizeof item, MF_BYCOMMAND);
+    EXPECT_STREQ("&Unload FIRST.BMP\tCtrl+U", item);
+
+    // Ten backgrounds of 9 MB each, one after the other: the memory in use
+    // grows by about one of them, not by ten.
+    WriteBitmap(DosPath("LARGE.BMP"), 2000, 1500);
+    // The process's address space in use (buffers this large are mapped
+    // pages of their own, given back when freed).
+    auto privateBytes = [] {
+        MEMORYSTATUSEX status{};
+        status.dwLength = sizeof status;
+        GlobalMemoryStatusEx(&status);
+        return static_cast<long long>(status.ullTotalVirtual - status.ullAvailVirtual);
+    };
+    ASSERT_TRUE(frame_->LoadBackgroundImage(DosPath("LARGE.BMP")));
+    const long long before = privateBytes();
+    for (int i = 0; i < 10; ++i)
+        ASSERT_TRUE(frame_->LoadBackgroundImage(DosPath("LARGE.BMP")));
+    const long long grown = privateBytes() - before;
+    EXPECT_LT(grown, 3LL * 2000 * 1500 * 3) << grown << " bytes more";
+    Command(ID_IMAGE_UNLOAD);
+    EXPECT_FALSE(view_->HasBackgroundImage());
 }
 
 TEST_F(ImageFilesTest, SaveWritesEveryFormatWithThePictureTheCardHolds)
