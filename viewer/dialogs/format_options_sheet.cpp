@@ -44,6 +44,14 @@ CFormatOptionsSheet::CFormatOptionsSheet(HWND owner, int typeIndex)
     SetStartPage(static_cast<UINT>(FirstPageOf(typeIndex)));
 }
 
+void CFormatOptionsSheet::OnHelp()
+{
+    HWND shown = reinterpret_cast<HWND>(SendMessageA(hwnd_, PSM_GETCURRENTPAGEHWND, 0, 0));
+    for (const auto& page : pages_)
+        if (page->Handle() == shown)
+            page->ShowHelp();
+}
+
 void CFormatOptionsSheet::OnInitialized()
 {
     TrimSystemMenu(hwnd_);

@@ -4,7 +4,9 @@
 // opens on the Tiff page.
 #pragma once
 #include "format_page.h"
+#include "message_table.h"
 #include "property_sheet.h"
+#include "resource.h"
 #include <memory>
 #include <vector>
 
@@ -17,6 +19,13 @@ public:
 
 protected:
     void OnInitialized() override;
+    // Help: the help of the page shown.
+    void OnHelp();
+
+    friend struct framework::TableAccess;
+    static constexpr framework::CommandEntry<CFormatOptionsSheet> kCommands[] = {
+        {IDC_DIALOG_HELP, BN_CLICKED, &CFormatOptionsSheet::OnHelp},
+    };
 
 private:
     std::vector<std::unique_ptr<CFormatPage>> pages_;

@@ -45,6 +45,8 @@ public:
     explicit CFormatPage(const Layout& layout);
 
     const FormatRecord& Record() const { return record_; }
+    // The page's help, which the sheet's Help button asks for.
+    void ShowHelp() { OnHelp(); }
 
 protected:
     bool OnInitDialog() override;
