@@ -8,7 +8,6 @@
 #include "number_text.h"
 #include "overlay_viewer.h"
 #include "scroll_position.h"
-#include "unfreeze_preference.h"
 #include "viewer_settings.h"
 #include "win_app.h"
 
@@ -138,7 +137,7 @@ bool CChromaKeyDlg::OnInitDialog()
         SetDlgItemInt(hwnd_, row.valueText, static_cast<UINT>(state.tolerance[i]), FALSE);
     }
 
-    if (UnfreezeWhenChromaKey() || !view_.Frozen())
+    if (view_.UnfreezeWhenChromaKey() || !view_.Frozen())
         OnUnfreeze();
 
     lightFont_ = ApplyLightFont(hwnd_, {IDC_FINDER_TEXT});

@@ -32,6 +32,7 @@ public:
     bool active = false;
     bool keyLock = true;
     bool frozen = false;
+    bool unfreezePreference = true;  // the main frame's copy
     ChromaKeyRecord record;
 
     HWND ViewWindow() const override { return window; }
@@ -50,6 +51,7 @@ public:
         return previous;
     }
     void SetChromaKeyRecord(const ChromaKeyRecord& r) override { record = r; }
+    bool UnfreezeWhenChromaKey() const override { return unfreezePreference; }
     void VideoKeyOn() override
     {
         if (!keyLock)
@@ -248,7 +250,7 @@ TEST_F(ChromaKeyDialogTest, BarsSendTheLimitsAndCancelKeepsKeyLockAsOpened)
     view_.active = true;
     view_.keyLock = false;
     view_.frozen = true;
-    Store().WriteNumber("Preferences", "Unfreeze", 0);
+    view_.unfreezePreference = false;
     ProcessChromaState().tolerance[0] = 20;
     ProcessChromaState().tolerance[1] = 30;
     ProcessChromaState().tolerance[2] = 40;
@@ -379,6 +381,54 @@ TEST_F(ChromaKeyDialogTest, BrokenOffDragsAreCleanedUp)
     EXPECT_EQ((Texts{kFreeze, kKeyingOff, kVideoKeyOn, kUnfreeze, kKeyingOff, kVideoKeyOn, kVideoKeyOn}), escaped);
     EXPECT_FALSE(view_.frozen);
     EXPECT_EQ(nullptr, GetCapture());
+}
+
+// Whether opening lets the video run is the main frame's copy of the
+// preference, which the view hands on; the settings store's present value
+// does not count.  Un&freeze lets a frozen video run and is then disabled.
+TEST_F(ChromaKeyDialogTest, OpeningUnfreezesByTheFramesCopyOfThePreference)
+{
+    view_.frozen = true;
+    view_.unfreezePreference = true;
+    Store().WriteNumber("Preferences", "Unfreeze", 0);
+    Texts openedWithCopySet;
+    Shown shownWithCopySet;
+    {
+        CChromaKeyDlg dialog(view_.window, view_);
+        Run(dialog, [&](HWND box) {
+            shownWithCopySet = Look(box);
+            openedWithCopySet = card_.Since(0);
+            Click(box, IDOK);
+        });
+    }
+    EXPECT_EQ((Texts{kUnfreeze}), openedWithCopySet);
+    EXPECT_FALSE(shownWithCopySet.unfreezeEnabled);
+    EXPECT_FALSE(view_.frozen);
+
+    view_.frozen = true;
+    view_.unfreezePreference = false;
+    Store().WriteNumber("Preferences", "Unfreeze", 1);
+    size_t from = card_.Count();
+    Texts openedWithCopyClear, clicked;
+    Shown shownWithCopyClear, afterClick;
+    bool frozenBeforeClick = false;
+    CChromaKeyDlg dialog(view_.window, view_);
+    Run(dialog, [&](HWND box) {
+        shownWithCopyClear = Look(box);
+        openedWithCopyClear = card_.Since(from);
+        frozenBeforeClick = view_.frozen;
+        size_t before = card_.Count();
+        Click(box, IDC_UNFREEZE);
+        afterClick = Look(box);
+        clicked = card_.Since(before);
+        Click(box, IDOK);
+    });
+    EXPECT_EQ(Texts{}, openedWithCopyClear) << "the store's value was not the frame's";
+    EXPECT_TRUE(shownWithCopyClear.unfreezeEnabled);
+    EXPECT_TRUE(frozenBeforeClick);
+    EXPECT_EQ((Texts{kUnfreeze}), clicked);
+    EXPECT_FALSE(afterClick.unfreezeEnabled);
+    EXPECT_FALSE(view_.frozen);
 }
 
 }  // namespace
