@@ -431,4 +431,73 @@ TEST_F(ChromaKeyDialogTest, OpeningUnfreezesByTheFramesCopyOfThePreference)
     EXPECT_FALSE(view_.frozen);
 }
 
+// With the video exported and keying off, the dialog opens for the Finder
+// only: Stop disabled, no swatch, and the "Hide Video Deck" box, whose
+// stored tick hides the main window at once.  Ticking and clearing the box
+// hides and shows the main window; OK stores the tick and shows it again.
+TEST_F(ChromaKeyDialogTest, ExportedVideoOffersToHideTheDeck)
+{
+    HWND target = CreateWindowExA(0, "ChromaTestView", "Export Target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 420,
+                                  300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    view_.exportTarget = target;
+    Store().WriteNumber("ChromaKey", "Hide", 1);
+    Pump(100);
+    CChromaKeyDlg dialog(view_.window, view_);
+    Shown shown;
+    Texts atOpening;
+    UINT tickAtOpening = BST_UNCHECKED;
+    bool mainVisibleAtOpening = true, mainVisibleAfterClear = false, mainVisibleAfterTick = true;
+    INT_PTR result = Run(dialog, [&](HWND box) {
+        shown = Look(box);
+        atOpening = card_.Since(0);
+        tickAtOpening = IsDlgButtonChecked(box, IDC_HIDE_VIDEO_DECK);
+        mainVisibleAtOpening = IsWindowVisible(main_);
+        Click(box, IDC_HIDE_VIDEO_DECK);
+        mainVisibleAfterClear = IsWindowVisible(main_);
+        Click(box, IDC_HIDE_VIDEO_DECK);
+        mainVisibleAfterTick = IsWindowVisible(main_);
+        Click(box, IDOK);
+    });
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ((Texts{kUnfreeze}), atOpening) << "no point, so nothing is picked";
+    EXPECT_FALSE(shown.stopEnabled);
+    EXPECT_FALSE(shown.swatchVisible);
+    EXPECT_TRUE(shown.hideBoxVisible);
+    EXPECT_EQ(static_cast<UINT>(BST_CHECKED), tickAtOpening);
+    EXPECT_FALSE(mainVisibleAtOpening);
+    EXPECT_TRUE(mainVisibleAfterClear);
+    EXPECT_FALSE(mainVisibleAfterTick);
+    EXPECT_TRUE(IsWindowVisible(main_)) << "OK shows the deck again";
+    EXPECT_EQ(1u, Store().ReadNumber("ChromaKey", "Hide", 9));
+    EXPECT_TRUE(view_.active);
+    DestroyWindow(target);
+}
+
+// Stop with the deck hidden shows it again but, unlike OK, keeps the stored tick.
+TEST_F(ChromaKeyDialogTest, StopShowsTheHiddenDeckWithoutStoringTheTick)
+{
+    HWND target = CreateWindowExA(0, "ChromaTestView", "Export Target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 420,
+                                  300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    view_.exportTarget = target;
+    view_.active = true;
+    Pump(100);
+    CChromaKeyDlg dialog(view_.window, view_);
+    Shown shown;
+    bool mainVisibleAfterTick = true;
+    INT_PTR result = Run(dialog, [&](HWND box) {
+        shown = Look(box);
+        Click(box, IDC_HIDE_VIDEO_DECK);
+        mainVisibleAfterTick = IsWindowVisible(main_);
+        Click(box, IDC_STOP);
+    });
+    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_TRUE(shown.stopEnabled) << "keying is on: Stop stays";
+    EXPECT_TRUE(shown.hideBoxVisible);
+    EXPECT_FALSE(mainVisibleAfterTick);
+    EXPECT_TRUE(IsWindowVisible(main_));
+    EXPECT_EQ(9u, Store().ReadNumber("ChromaKey", "Hide", 9));
+    EXPECT_FALSE(view_.active);
+    DestroyWindow(target);
+}
+
 }  // namespace
