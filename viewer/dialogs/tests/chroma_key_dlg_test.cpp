@@ -11,6 +11,7 @@
 #include "answering_transport.h"
 #include "settings_store.h"
 #include "win_app.h"
+#include "wnd.h"
 
 #include <gtest/gtest.h>
 #include <shlwapi.h>
@@ -83,6 +84,63 @@ Texts PickAt(POINT at)
 {
     std::string xy = std::to_string(at.x) + " " + std::to_string(at.y);
     return {"get VCKX310 pixel rgb at " + xy + " 0 0", "get VCKX310 yuv from " + xy + " 0 0", kPickedKey};
+}
+
+// A window on the dialog's thread that runs a piece of work there when the
+// input thread asks: another window of the program taking the capture,
+// destroying the dialog, and the like.
+class DialogThreadErrand : public framework::Routed<DialogThreadErrand, framework::CWnd> {
+public:
+    static constexpr UINT kRun = 100;
+
+    bool Create()
+    {
+        WNDCLASSEXA cls{};
+        cls.lpszClassName = "ChromaTestErrand";
+        cls.hInstance = GetModuleHandleA(nullptr);
+        RegisterWindowClass(cls);
+        return CreateEx(0, cls.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr);
+    }
+    // From another thread: runs `work` on the window's thread and returns
+    // when it is done.
+    void Do(std::function<void()> work)
+    {
+        work_ = std::move(work);
+        SendMessageA(hwnd_, WM_COMMAND, kRun, 0);
+    }
+
+protected:
+    void OnRun()
+    {
+        if (work_)
+            work_();
+    }
+
+    friend struct framework::TableAccess;
+    static constexpr framework::CommandEntry<DialogThreadErrand> kCommands[] = {
+        {kRun, &DialogThreadErrand::OnRun},
+    };
+
+private:
+    std::function<void()> work_;
+};
+
+// The colours of the screen just inside a window's edges, where the drag's
+// inverted frame is drawn: two points on each edge.
+std::vector<COLORREF> FramePixels(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    const LONG midX = (r.left + r.right) / 2, midY = (r.top + r.bottom) / 2;
+    const POINT points[] = {{midX, r.top + 1},        {r.left + 40, r.top + 2},  {midX, r.bottom - 2},
+                            {r.right - 40, r.bottom - 3}, {r.left + 1, midY},    {r.left + 2, r.top + 40},
+                            {r.right - 2, midY},      {r.right - 3, r.bottom - 40}};
+    std::vector<COLORREF> colours;
+    HDC screen = GetDC(nullptr);
+    for (const POINT& p : points)
+        colours.push_back(GetPixel(screen, p.x, p.y));
+    ReleaseDC(nullptr, screen);
+    return colours;
 }
 
 // What the dialog shows, read from the input thread.
@@ -498,6 +556,129 @@ TEST_F(ChromaKeyDialogTest, StopShowsTheHiddenDeckWithoutStoringTheTick)
     EXPECT_EQ(9u, Store().ReadNumber("ChromaKey", "Hide", 9));
     EXPECT_FALSE(view_.active);
     DestroyWindow(target);
+}
+
+// Other windows ending a drag: the capture taken by another window of the
+// program, another top-level window coming forward, the dialog closed.  Each
+// time the highlight goes (the screen round the view is as before the drag),
+// the capture is let go, the video runs again and the video key is off.
+TEST_F(ChromaKeyDialogTest, DragsEndedByOtherWindowsAreCleanedUp)
+{
+    view_.keyLock = false;  // so the view's own video key on and off are seen
+    DialogThreadErrand errand;
+    ASSERT_TRUE(errand.Create());
+    CChromaKeyDlg dialog(view_.window, view_);
+    const std::vector<COLORREF> plain = FramePixels(view_.window);
+    std::vector<COLORREF> highlighted, afterCapture, afterActivation, afterClose;
+    Texts capture, activation, closed;
+    HWND captureAfterTheft = nullptr;
+    bool draggingAfterTheft = true, draggingAfterActivation = true, openAfterActivation = false;
+    Shown afterActivationShown;
+    const std::string press = " mousedown 1 sleep 0.2 ";
+    INT_PTR result = Run(dialog, [&](HWND box) {
+        // Another window of the program takes the capture.
+        size_t from = card_.Count();
+        Input(kxtest::MoveTo(Centre(box, IDC_FINDER)) + press +
+              kxtest::MoveTo(kxtest::ScreenPoint(view_.window, POINT{50, 50})));
+        highlighted = FramePixels(view_.window);
+        errand.Do([&] { SetCapture(errand); });
+        Sleep(100);
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info);
+        captureAfterTheft = info.hwndCapture;
+        draggingAfterTheft = dialog.Dragging();
+        afterCapture = FramePixels(view_.window);
+        errand.Do([] { ReleaseCapture(); });
+        Input("mouseup 1");
+        capture = card_.Since(from);
+
+        // Another program's window comes to the front.
+        from = card_.Count();
+        Input(kxtest::MoveTo(Centre(box, IDC_FINDER)) + press +
+              kxtest::MoveTo(kxtest::ScreenPoint(view_.window, POINT{70, 60})));
+        HWND other = CreateWindowExA(0, "ChromaTestView", "Other", WS_OVERLAPPED | WS_VISIBLE, 620, 20, 200, 120,
+                                     nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        SetForegroundWindow(other);
+        kxtest::Pump(300);
+        draggingAfterActivation = dialog.Dragging();
+        afterActivationShown = Look(box);
+        afterActivation = FramePixels(view_.window);
+        Input("mouseup 1");
+        DestroyWindow(other);
+        kxtest::Pump(100);
+        openAfterActivation = IsWindowVisible(box);
+        activation = card_.Since(from);
+
+        // The dialog is closed in the middle of a drag.
+        from = card_.Count();
+        Input(kxtest::MoveTo(Centre(box, IDC_FINDER)) + press +
+              kxtest::MoveTo(kxtest::ScreenPoint(view_.window, POINT{90, 80})));
+        SendMessageA(box, WM_CLOSE, 0, 0);
+        Sleep(100);
+        afterClose = FramePixels(view_.window);
+        Input("mouseup 1");
+        closed = card_.Since(from);
+    });
+    const Texts broken{kFreeze,          kKeyingOff, kVideoKeyOn, kVideoKeyOn, "set VCKX310 video key off",
+                       kUnfreeze, "set VCKX310 video key off"};
+    EXPECT_NE(plain, highlighted) << "the drag frames the view";
+    EXPECT_EQ(broken, capture) << "no pick from the release that came after";
+    EXPECT_EQ(static_cast<HWND>(errand), captureAfterTheft);
+    EXPECT_FALSE(draggingAfterTheft);
+    EXPECT_EQ(plain, afterCapture);
+
+    EXPECT_EQ(broken, activation);
+    EXPECT_FALSE(draggingAfterActivation);
+    EXPECT_FALSE(afterActivationShown.captureHeld);
+    EXPECT_TRUE(openAfterActivation);
+    EXPECT_EQ(plain, afterActivation);
+
+    // Closing is Stop after the drag is put back.
+    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_EQ(Concat({broken, {kKeyingOff, kVideoKeyOn, kVideoKeyOn}}), closed);
+    EXPECT_EQ(plain, afterClose);
+    EXPECT_FALSE(view_.frozen);
+    EXPECT_TRUE(view_.keyLock);
+    EXPECT_EQ(nullptr, GetCapture());
+}
+
+// The dialog destroyed by the program while the Finder is dragged: the
+// drag is put back before the window goes.
+TEST_F(ChromaKeyDialogTest, DialogDestroyedDuringADragPutsTheDragBack)
+{
+    view_.keyLock = false;
+    DialogThreadErrand errand;
+    ASSERT_TRUE(errand.Create());
+    CChromaKeyDlg dialog(view_.window, view_);
+    const std::vector<COLORREF> plain = FramePixels(view_.window);
+    std::vector<COLORREF> highlighted, afterDestroy;
+    Texts sent;
+    Run(dialog, [&](HWND box) {
+        size_t from = card_.Count();
+        Input(kxtest::MoveTo(Centre(box, IDC_FINDER)) + " mousedown 1 sleep 0.2 " +
+              kxtest::MoveTo(kxtest::ScreenPoint(view_.window, POINT{50, 50})));
+        highlighted = FramePixels(view_.window);
+        // The dialog manager's loop sees the window gone with its next message.
+        errand.Do([box, &errand] {
+            DestroyWindow(box);
+            PostMessageA(errand, WM_NULL, 0, 0);
+        });
+        Input("mouseup 1");
+        sent = card_.Since(from);
+    });
+    // What the dialog's thread drew reaches the screen as the thread goes on
+    // handling messages.
+    Pump(200);
+    afterDestroy = FramePixels(view_.window);
+    EXPECT_NE(plain, highlighted);
+    EXPECT_EQ((Texts{kFreeze, kKeyingOff, kVideoKeyOn, kVideoKeyOn, "set VCKX310 video key off", kUnfreeze,
+                     "set VCKX310 video key off"}),
+              sent);
+    EXPECT_EQ(plain, afterDestroy);
+    EXPECT_FALSE(view_.frozen);
+    EXPECT_FALSE(dialog.Dragging());
+    EXPECT_EQ(nullptr, GetCapture());
 }
 
 }  // namespace
