@@ -60,6 +60,8 @@ struct Message {
     UINT SysCommand() const { return static_cast<UINT>(wParam & 0xFFF0); }
     // WM_ACTIVATE
     UINT ActivateState() const { return LOWORD(wParam); }
+    // WM_KILLFOCUS: the window that receives the focus, or none
+    HWND NextFocus() const { return reinterpret_cast<HWND>(wParam); }
     // WM_DROPFILES
     HDROP Drop() const { return reinterpret_cast<HDROP>(wParam); }
     // WM_TIMER

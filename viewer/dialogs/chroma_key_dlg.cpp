@@ -8,7 +8,6 @@
 #include "number_text.h"
 #include "overlay_viewer.h"
 #include "scroll_position.h"
-#include "unfreeze_preference.h"
 #include "viewer_settings.h"
 #include "win_app.h"
 
@@ -138,7 +137,7 @@ bool CChromaKeyDlg::OnInitDialog()
         SetDlgItemInt(hwnd_, row.valueText, static_cast<UINT>(state.tolerance[i]), FALSE);
     }
 
-    if (UnfreezeWhenChromaKey() || !view_.Frozen())
+    if (view_.UnfreezeWhenChromaKey() || !view_.Frozen())
         OnUnfreeze();
 
     lightFont_ = ApplyLightFont(hwnd_, {IDC_FINDER_TEXT});
@@ -344,7 +343,8 @@ LRESULT CChromaKeyDlg::OnLeftButtonUp(const Message& m)
 }
 
 // A drag that ends without the button being released (the capture taken
-// away, a mode cancelled, the dialog closing) is put back as a release over
+// away, a mode cancelled, the dialog closing, another window coming forward
+// or taking the focus) is put back as a release over
 // no target would be, so that nothing stays highlighted, frozen or keyed off.
 LRESULT CChromaKeyDlg::OnDragInterrupted(const Message& m)
 {
@@ -358,6 +358,31 @@ LRESULT CChromaKeyDlg::OnCaptureChanged(const Message& m)
     if (dragging_ && m.NewCapture() != hwnd_)
         EndDrag(std::nullopt);
     return Default(m);
+}
+
+LRESULT CChromaKeyDlg::OnActivate(const Message& m)
+{
+    if (dragging_ && m.ActivateState() == WA_INACTIVE && !ExportTargetInFront())
+        EndDrag(std::nullopt);
+    return Default(m);
+}
+
+// The dialog takes the focus when the drag begins and the dialog manager
+// hands it on to one of the controls: only a focus leaving the dialog
+// altogether breaks the drag off.
+LRESULT CChromaKeyDlg::OnKillFocus(const Message& m)
+{
+    HWND next = m.NextFocus();
+    const bool stays = next && (next == hwnd_ || IsChild(hwnd_, next));
+    if (dragging_ && !stays && !ExportTargetInFront())
+        EndDrag(std::nullopt);
+    return Default(m);
+}
+
+bool CChromaKeyDlg::ExportTargetInFront() const
+{
+    HWND target = view_.ExportTarget();
+    return target && GetForegroundWindow() == GetAncestor(target, GA_ROOT);
 }
 
 LRESULT CChromaKeyDlg::OnDestroy(const Message& m)

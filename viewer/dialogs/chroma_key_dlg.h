@@ -45,6 +45,8 @@ protected:
     LRESULT OnLeftButtonUp(const framework::Message& m);
     LRESULT OnDragInterrupted(const framework::Message& m);
     LRESULT OnCaptureChanged(const framework::Message& m);
+    LRESULT OnActivate(const framework::Message& m);
+    LRESULT OnKillFocus(const framework::Message& m);
     LRESULT OnClose(const framework::Message& m);
     LRESULT OnDestroy(const framework::Message& m);
     LRESULT OnPaint(const framework::Message& m);
@@ -64,6 +66,8 @@ protected:
         {WM_LBUTTONUP, &CChromaKeyDlg::OnLeftButtonUp},
         {WM_CANCELMODE, &CChromaKeyDlg::OnDragInterrupted},
         {WM_CAPTURECHANGED, &CChromaKeyDlg::OnCaptureChanged},
+        {WM_ACTIVATE, &CChromaKeyDlg::OnActivate},
+        {WM_KILLFOCUS, &CChromaKeyDlg::OnKillFocus},
         {WM_CLOSE, &CChromaKeyDlg::OnClose},
         {WM_DESTROY, &CChromaKeyDlg::OnDestroy},
         {WM_PAINT, &CChromaKeyDlg::OnPaint},
@@ -87,6 +91,9 @@ private:
     // coordinates), none when the drag was broken off.
     void EndDrag(std::optional<POINT> dropped);
     void Drop(POINT screen);
+    // The drag brings the export target forward itself; the dialog losing
+    // the activation to it does not break the drag off.
+    bool ExportTargetInFront() const;
     void PickedInDialog(POINT at);
     void ShowSwatch(bool show);
     void RepaintControl(int id);

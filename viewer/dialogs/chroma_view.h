@@ -25,6 +25,10 @@ public:
     virtual bool Frozen() const = 0;
     virtual bool SetFreeze(bool frozen, bool remember) = 0;
     virtual void SetChromaKeyRecord(const ChromaKeyRecord& record) = 0;
+    // Whether opening the dialog lets the video run: the preference as the
+    // main frame holds it (its copy, taken at its construction and on the
+    // Preferences dialog's OK), not as the settings store has it now.
+    virtual bool UnfreezeWhenChromaKey() const = 0;
     // The view's video key on and off (they honour the key lock).
     virtual void VideoKeyOn() = 0;
     virtual void VideoKeyOff() = 0;

@@ -33,6 +33,7 @@ public:
     bool IsFullScreen() const override { return fullScreen_; }
     void DiscardGrabbedFrame() override;
     bool KeepsAspectRatio() const override { return preferences_.aspectRatio; }
+    bool UnfreezesForChromaKey() const override { return preferences_.unfreeze; }
     void ApplyAspectRatio() override;
     void SetPaneText(StatusPane pane, const char* text) override;
 

@@ -51,6 +51,8 @@ public:
     bool KeyLock() const override { return keyLock_; }
     bool Frozen() const override { return frozen_; }
     void SetChromaKeyRecord(const ChromaKeyRecord& record) override { chromaKeyRecord_ = record; }
+    // A view without a frame takes the preference's default, set.
+    bool UnfreezeWhenChromaKey() const override { return !frame_ || frame_->UnfreezesForChromaKey(); }
     const ChromaKeyRecord& ChromaKey() const { return chromaKeyRecord_; }
     void VideoKeyOn() override;
 

@@ -19,6 +19,8 @@ public:
     // with that rule (top-left corner kept), as zooming asks for.
     virtual bool KeepsAspectRatio() const = 0;
     virtual void ApplyAspectRatio() = 0;
+    // The frame's copy of the "unfreeze video when chroma key" preference.
+    virtual bool UnfreezesForChromaKey() const = 0;
     // Writes one status bar pane (nothing when the frame has no such pane).
     virtual void SetPaneText(StatusPane pane, const char* text) = 0;
 

@@ -11,6 +11,7 @@
 #include "answering_transport.h"
 #include "settings_store.h"
 #include "win_app.h"
+#include "wnd.h"
 
 #include <gtest/gtest.h>
 #include <shlwapi.h>
@@ -32,6 +33,7 @@ public:
     bool active = false;
     bool keyLock = true;
     bool frozen = false;
+    bool unfreezePreference = true;  // the main frame's copy
     ChromaKeyRecord record;
 
     HWND ViewWindow() const override { return window; }
@@ -50,6 +52,7 @@ public:
         return previous;
     }
     void SetChromaKeyRecord(const ChromaKeyRecord& r) override { record = r; }
+    bool UnfreezeWhenChromaKey() const override { return unfreezePreference; }
     void VideoKeyOn() override
     {
         if (!keyLock)
@@ -81,6 +84,63 @@ Texts PickAt(POINT at)
 {
     std::string xy = std::to_string(at.x) + " " + std::to_string(at.y);
     return {"get VCKX310 pixel rgb at " + xy + " 0 0", "get VCKX310 yuv from " + xy + " 0 0", kPickedKey};
+}
+
+// A window on the dialog's thread that runs a piece of work there when the
+// input thread asks: another window of the program taking the capture,
+// destroying the dialog, and the like.
+class DialogThreadErrand : public framework::Routed<DialogThreadErrand, framework::CWnd> {
+public:
+    static constexpr UINT kRun = 100;
+
+    bool Create()
+    {
+        WNDCLASSEXA cls{};
+        cls.lpszClassName = "ChromaTestErrand";
+        cls.hInstance = GetModuleHandleA(nullptr);
+        RegisterWindowClass(cls);
+        return CreateEx(0, cls.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr);
+    }
+    // From another thread: runs `work` on the window's thread and returns
+    // when it is done.
+    void Do(std::function<void()> work)
+    {
+        work_ = std::move(work);
+        SendMessageA(hwnd_, WM_COMMAND, kRun, 0);
+    }
+
+protected:
+    void OnRun()
+    {
+        if (work_)
+            work_();
+    }
+
+    friend struct framework::TableAccess;
+    static constexpr framework::CommandEntry<DialogThreadErrand> kCommands[] = {
+        {kRun, &DialogThreadErrand::OnRun},
+    };
+
+private:
+    std::function<void()> work_;
+};
+
+// The colours of the screen just inside a window's edges, where the drag's
+// inverted frame is drawn: two points on each edge.
+std::vector<COLORREF> FramePixels(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    const LONG midX = (r.left + r.right) / 2, midY = (r.top + r.bottom) / 2;
+    const POINT points[] = {{midX, r.top + 1},        {r.left + 40, r.top + 2},  {midX, r.bottom - 2},
+                            {r.right - 40, r.bottom - 3}, {r.left + 1, midY},    {r.left + 2, r.top + 40},
+                            {r.right - 2, midY},      {r.right - 3, r.bottom - 40}};
+    std::vector<COLORREF> colours;
+    HDC screen = GetDC(nullptr);
+    for (const POINT& p : points)
+        colours.push_back(GetPixel(screen, p.x, p.y));
+    ReleaseDC(nullptr, screen);
+    return colours;
 }
 
 // What the dialog shows, read from the input thread.
@@ -248,7 +308,7 @@ TEST_F(ChromaKeyDialogTest, BarsSendTheLimitsAndCancelKeepsKeyLockAsOpened)
     view_.active = true;
     view_.keyLock = false;
     view_.frozen = true;
-    Store().WriteNumber("Preferences", "Unfreeze", 0);
+    view_.unfreezePreference = false;
     ProcessChromaState().tolerance[0] = 20;
     ProcessChromaState().tolerance[1] = 30;
     ProcessChromaState().tolerance[2] = 40;
@@ -378,6 +438,246 @@ TEST_F(ChromaKeyDialogTest, BrokenOffDragsAreCleanedUp)
     EXPECT_EQ(IDCANCEL, result);
     EXPECT_EQ((Texts{kFreeze, kKeyingOff, kVideoKeyOn, kUnfreeze, kKeyingOff, kVideoKeyOn, kVideoKeyOn}), escaped);
     EXPECT_FALSE(view_.frozen);
+    EXPECT_EQ(nullptr, GetCapture());
+}
+
+// Whether opening lets the video run is the main frame's copy of the
+// preference, which the view hands on; the settings store's present value
+// does not count.  Un&freeze lets a frozen video run and is then disabled.
+TEST_F(ChromaKeyDialogTest, OpeningUnfreezesByTheFramesCopyOfThePreference)
+{
+    view_.frozen = true;
+    view_.unfreezePreference = true;
+    Store().WriteNumber("Preferences", "Unfreeze", 0);
+    Texts openedWithCopySet;
+    Shown shownWithCopySet;
+    {
+        CChromaKeyDlg dialog(view_.window, view_);
+        Run(dialog, [&](HWND box) {
+            shownWithCopySet = Look(box);
+            openedWithCopySet = card_.Since(0);
+            Click(box, IDOK);
+        });
+    }
+    EXPECT_EQ((Texts{kUnfreeze}), openedWithCopySet);
+    EXPECT_FALSE(shownWithCopySet.unfreezeEnabled);
+    EXPECT_FALSE(view_.frozen);
+
+    view_.frozen = true;
+    view_.unfreezePreference = false;
+    Store().WriteNumber("Preferences", "Unfreeze", 1);
+    size_t from = card_.Count();
+    Texts openedWithCopyClear, clicked;
+    Shown shownWithCopyClear, afterClick;
+    bool frozenBeforeClick = false;
+    CChromaKeyDlg dialog(view_.window, view_);
+    Run(dialog, [&](HWND box) {
+        shownWithCopyClear = Look(box);
+        openedWithCopyClear = card_.Since(from);
+        frozenBeforeClick = view_.frozen;
+        size_t before = card_.Count();
+        Click(box, IDC_UNFREEZE);
+        afterClick = Look(box);
+        clicked = card_.Since(before);
+        Click(box, IDOK);
+    });
+    EXPECT_EQ(Texts{}, openedWithCopyClear) << "the store's value was not the frame's";
+    EXPECT_TRUE(shownWithCopyClear.unfreezeEnabled);
+    EXPECT_TRUE(frozenBeforeClick);
+    EXPECT_EQ((Texts{kUnfreeze}), clicked);
+    EXPECT_FALSE(afterClick.unfreezeEnabled);
+    EXPECT_FALSE(view_.frozen);
+}
+
+// With the video exported and keying off, the dialog opens for the Finder
+// only: Stop disabled, no swatch, and the "Hide Video Deck" box, whose
+// stored tick hides the main window at once.  Ticking and clearing the box
+// hides and shows the main window; OK stores the tick and shows it again.
+TEST_F(ChromaKeyDialogTest, ExportedVideoOffersToHideTheDeck)
+{
+    HWND target = CreateWindowExA(0, "ChromaTestView", "Export Target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 420,
+                                  300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    view_.exportTarget = target;
+    Store().WriteNumber("ChromaKey", "Hide", 1);
+    Pump(100);
+    CChromaKeyDlg dialog(view_.window, view_);
+    Shown shown;
+    Texts atOpening;
+    UINT tickAtOpening = BST_UNCHECKED;
+    bool mainVisibleAtOpening = true, mainVisibleAfterClear = false, mainVisibleAfterTick = true;
+    INT_PTR result = Run(dialog, [&](HWND box) {
+        shown = Look(box);
+        atOpening = card_.Since(0);
+        tickAtOpening = IsDlgButtonChecked(box, IDC_HIDE_VIDEO_DECK);
+        mainVisibleAtOpening = IsWindowVisible(main_);
+        Click(box, IDC_HIDE_VIDEO_DECK);
+        mainVisibleAfterClear = IsWindowVisible(main_);
+        Click(box, IDC_HIDE_VIDEO_DECK);
+        mainVisibleAfterTick = IsWindowVisible(main_);
+        Click(box, IDOK);
+    });
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ((Texts{kUnfreeze}), atOpening) << "no point, so nothing is picked";
+    EXPECT_FALSE(shown.stopEnabled);
+    EXPECT_FALSE(shown.swatchVisible);
+    EXPECT_TRUE(shown.hideBoxVisible);
+    EXPECT_EQ(static_cast<UINT>(BST_CHECKED), tickAtOpening);
+    EXPECT_FALSE(mainVisibleAtOpening);
+    EXPECT_TRUE(mainVisibleAfterClear);
+    EXPECT_FALSE(mainVisibleAfterTick);
+    EXPECT_TRUE(IsWindowVisible(main_)) << "OK shows the deck again";
+    EXPECT_EQ(1u, Store().ReadNumber("ChromaKey", "Hide", 9));
+    EXPECT_TRUE(view_.active);
+    DestroyWindow(target);
+}
+
+// Stop with the deck hidden shows it again but, unlike OK, keeps the stored tick.
+TEST_F(ChromaKeyDialogTest, StopShowsTheHiddenDeckWithoutStoringTheTick)
+{
+    HWND target = CreateWindowExA(0, "ChromaTestView", "Export Target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 420,
+                                  300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    view_.exportTarget = target;
+    view_.active = true;
+    Pump(100);
+    CChromaKeyDlg dialog(view_.window, view_);
+    Shown shown;
+    bool mainVisibleAfterTick = true;
+    INT_PTR result = Run(dialog, [&](HWND box) {
+        shown = Look(box);
+        Click(box, IDC_HIDE_VIDEO_DECK);
+        mainVisibleAfterTick = IsWindowVisible(main_);
+        Click(box, IDC_STOP);
+    });
+    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_TRUE(shown.stopEnabled) << "keying is on: Stop stays";
+    EXPECT_TRUE(shown.hideBoxVisible);
+    EXPECT_FALSE(mainVisibleAfterTick);
+    EXPECT_TRUE(IsWindowVisible(main_));
+    EXPECT_EQ(9u, Store().ReadNumber("ChromaKey", "Hide", 9));
+    EXPECT_FALSE(view_.active);
+    DestroyWindow(target);
+}
+
+// Other windows ending a drag: the capture taken by another window of the
+// program, another top-level window coming forward, the dialog closed.  Each
+// time the highlight goes (the screen round the view is as before the drag),
+// the capture is let go, the video runs again and the video key is off.
+TEST_F(ChromaKeyDialogTest, DragsEndedByOtherWindowsAreCleanedUp)
+{
+    view_.keyLock = false;  // so the view's own video key on and off are seen
+    DialogThreadErrand errand;
+    ASSERT_TRUE(errand.Create());
+    CChromaKeyDlg dialog(view_.window, view_);
+    const std::vector<COLORREF> plain = FramePixels(view_.window);
+    std::vector<COLORREF> highlighted, afterCapture, afterActivation, afterClose;
+    Texts capture, activation, closed;
+    HWND captureAfterTheft = nullptr;
+    bool draggingAfterTheft = true, draggingAfterActivation = true, openAfterActivation = false;
+    Shown afterActivationShown;
+    const std::string press = " mousedown 1 sleep 0.2 ";
+    INT_PTR result = Run(dialog, [&](HWND box) {
+        // Another window of the program takes the capture.
+        size_t from = card_.Count();
+        Input(kxtest::MoveTo(Centre(box, IDC_FINDER)) + press +
+              kxtest::MoveTo(kxtest::ScreenPoint(view_.window, POINT{50, 50})));
+        highlighted = FramePixels(view_.window);
+        errand.Do([&] { SetCapture(errand); });
+        Sleep(100);
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info);
+        captureAfterTheft = info.hwndCapture;
+        draggingAfterTheft = dialog.Dragging();
+        afterCapture = FramePixels(view_.window);
+        errand.Do([] { ReleaseCapture(); });
+        Input("mouseup 1");
+        capture = card_.Since(from);
+
+        // Another program's window comes to the front.
+        from = card_.Count();
+        Input(kxtest::MoveTo(Centre(box, IDC_FINDER)) + press +
+              kxtest::MoveTo(kxtest::ScreenPoint(view_.window, POINT{70, 60})));
+        HWND other = CreateWindowExA(0, "ChromaTestView", "Other", WS_OVERLAPPED | WS_VISIBLE, 620, 20, 200, 120,
+                                     nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        SetForegroundWindow(other);
+        kxtest::Pump(300);
+        draggingAfterActivation = dialog.Dragging();
+        afterActivationShown = Look(box);
+        afterActivation = FramePixels(view_.window);
+        Input("mouseup 1");
+        DestroyWindow(other);
+        kxtest::Pump(100);
+        openAfterActivation = IsWindowVisible(box);
+        activation = card_.Since(from);
+
+        // The dialog is closed in the middle of a drag.
+        from = card_.Count();
+        Input(kxtest::MoveTo(Centre(box, IDC_FINDER)) + press +
+              kxtest::MoveTo(kxtest::ScreenPoint(view_.window, POINT{90, 80})));
+        SendMessageA(box, WM_CLOSE, 0, 0);
+        Sleep(100);
+        afterClose = FramePixels(view_.window);
+        Input("mouseup 1");
+        closed = card_.Since(from);
+    });
+    const Texts broken{kFreeze,          kKeyingOff, kVideoKeyOn, kVideoKeyOn, "set VCKX310 video key off",
+                       kUnfreeze, "set VCKX310 video key off"};
+    EXPECT_NE(plain, highlighted) << "the drag frames the view";
+    EXPECT_EQ(broken, capture) << "no pick from the release that came after";
+    EXPECT_EQ(static_cast<HWND>(errand), captureAfterTheft);
+    EXPECT_FALSE(draggingAfterTheft);
+    EXPECT_EQ(plain, afterCapture);
+
+    EXPECT_EQ(broken, activation);
+    EXPECT_FALSE(draggingAfterActivation);
+    EXPECT_FALSE(afterActivationShown.captureHeld);
+    EXPECT_TRUE(openAfterActivation);
+    EXPECT_EQ(plain, afterActivation);
+
+    // Closing is Stop after the drag is put back.
+    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_EQ(Concat({broken, {kKeyingOff, kVideoKeyOn, kVideoKeyOn}}), closed);
+    EXPECT_EQ(plain, afterClose);
+    EXPECT_FALSE(view_.frozen);
+    EXPECT_TRUE(view_.keyLock);
+    EXPECT_EQ(nullptr, GetCapture());
+}
+
+// The dialog destroyed by the program while the Finder is dragged: the
+// drag is put back before the window goes.
+TEST_F(ChromaKeyDialogTest, DialogDestroyedDuringADragPutsTheDragBack)
+{
+    view_.keyLock = false;
+    DialogThreadErrand errand;
+    ASSERT_TRUE(errand.Create());
+    CChromaKeyDlg dialog(view_.window, view_);
+    const std::vector<COLORREF> plain = FramePixels(view_.window);
+    std::vector<COLORREF> highlighted, afterDestroy;
+    Texts sent;
+    Run(dialog, [&](HWND box) {
+        size_t from = card_.Count();
+        Input(kxtest::MoveTo(Centre(box, IDC_FINDER)) + " mousedown 1 sleep 0.2 " +
+              kxtest::MoveTo(kxtest::ScreenPoint(view_.window, POINT{50, 50})));
+        highlighted = FramePixels(view_.window);
+        // The dialog manager's loop sees the window gone with its next message.
+        errand.Do([box, &errand] {
+            DestroyWindow(box);
+            PostMessageA(errand, WM_NULL, 0, 0);
+        });
+        Input("mouseup 1");
+        sent = card_.Since(from);
+    });
+    // What the dialog's thread drew reaches the screen as the thread goes on
+    // handling messages.
+    Pump(200);
+    afterDestroy = FramePixels(view_.window);
+    EXPECT_NE(plain, highlighted);
+    EXPECT_EQ((Texts{kFreeze, kKeyingOff, kVideoKeyOn, kVideoKeyOn, "set VCKX310 video key off", kUnfreeze,
+                     "set VCKX310 video key off"}),
+              sent);
+    EXPECT_EQ(plain, afterDestroy);
+    EXPECT_FALSE(view_.frozen);
+    EXPECT_FALSE(dialog.Dragging());
     EXPECT_EQ(nullptr, GetCapture());
 }
 

@@ -1,6 +1,7 @@
 // The main frame's flips with the simulated card behind winmm: the picture
 // grabbed from the card's frozen frame memory, flipped and written back,
-// compared pixel by pixel with what the card holds afterwards.
+// compared pixel by pixel with what the card holds afterwards; and the
+// exact commands of a flip and of a merge as the card itself logged them.
 #include "card_session.h"
 #include "main_frame.h"
 #include "overlay_viewer.h"
@@ -8,6 +9,7 @@
 #include "viewer_frame_fixture.h"
 #include <gtest/gtest.h>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -15,6 +17,96 @@ namespace {
 constexpr char kTestCompanyKey[] = "KX310 Tests\\main frame card";
 
 const auto* const kSession = ::testing::AddGlobalTestEnvironment(new test_support::CardSession);
+
+// The simulated card's log of the commands it was given, one line each
+// (verb, decoded parameters, result and reply).  The file is this process's
+// own and starts empty, so neither an earlier run nor another test program
+// adds lines to it; the card stops logging when the object goes.
+class CardLog {
+public:
+    CardLog()
+    {
+        char dir[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, dir);
+        path_ = std::string(dir) + "kx310_main_frame_card_" + std::to_string(GetCurrentProcessId()) + ".txt";
+        DeleteFileA(path_.c_str());
+        SetEnvironmentVariableA("KX310MCI_LOG", path_.c_str());
+    }
+    ~CardLog()
+    {
+        SetEnvironmentVariableA("KX310MCI_LOG", nullptr);
+        DeleteFileA(path_.c_str());
+    }
+    CardLog(const CardLog&) = delete;
+    CardLog& operator=(const CardLog&) = delete;
+
+    // The lines logged so far; the log is emptied for what follows.
+    std::vector<std::string> Take()
+    {
+        std::vector<std::string> lines;
+        HANDLE file = CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            return lines;
+        std::string text(1 << 16, '\0');
+        DWORD read = 0;
+        ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
+        CloseHandle(file);
+        DeleteFileA(path_.c_str());
+        text.resize(read);
+        for (size_t start = 0; start < text.size();) {
+            size_t end = text.find("\r\n", start);
+            if (end == std::string::npos)
+                end = text.size();
+            lines.push_back(text.substr(start, end - start));
+            start = end + 2;
+        }
+        return lines;
+    }
+
+private:
+    std::string path_;
+};
+
+std::string Joined(const std::vector<std::string>& lines)
+{
+    std::string all;
+    for (const std::string& line : lines)
+        all += "\n  " + line;
+    return all;
+}
+
+// The log without the view's placements of the video (card type 3, the
+// deferred frame and source rectangles, the destination): the frame places
+// the video again whenever it becomes active, for instance when the effects
+// library's progress meter closes in the middle of a flip.  Only complete
+// placements are taken out; anything else stays for the test to see.
+std::vector<std::string> WithoutPlacements(const std::vector<std::string>& lines)
+{
+    const char* const placement[] = {"set card type to 3 -> 0", "put frame at ", "put source at ",
+                                     "put destination -> 0"};
+    std::vector<std::string> rest;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        bool whole = i + 4 <= lines.size();
+        for (size_t k = 0; whole && k < 4; ++k)
+            whole = lines[i + k].rfind(placement[k], 0) == 0;
+        if (whole)
+            i += 3;
+        else
+            rest.push_back(lines[i]);
+    }
+    return rest;
+}
+
+// The address at the end of a logged buffer command ("... address N -> 0").
+std::string LoggedAddress(const std::string& line)
+{
+    const size_t at = line.find(" address ");
+    if (at == std::string::npos)
+        return "";
+    const size_t from = at + 9;
+    return line.substr(from, line.find(' ', from) - from);
+}
 
 // A picture as rows of blue, green, red pixels.
 struct Picture {
@@ -92,6 +184,42 @@ TEST_F(MainFrameCardTest, FlipsOfTheFrozenPictureRoundTripThroughTheCard)
     EXPECT_FALSE(my);
     const Picture back = Grab(RECT{0, 0, 0, 0});
     EXPECT_EQ(before.bytes, back.bytes);
+}
+
+// What the card was told, in order, for a horizontal flip of the frozen
+// frame (the grab into a buffer and the write back from the same buffer,
+// the driver's indicator off around the grab) and for a merge (the YUV
+// buffer format around the grab, RGB again after it).
+TEST_F(MainFrameCardTest, TheCardLogsTheFlipAndTheMergeSequences)
+{
+    OpenFrame();
+    Command(ID_VIEW_FREEZE);
+    RECT client{};
+    GetClientRect(frame_->ActiveView()->Handle(), &client);
+    const std::string whole = "0 0 " + std::to_string(client.right) + " " + std::to_string(client.bottom);
+
+    CardLog log;
+    Command(ID_IMAGE_FLIP_HORIZONTAL);
+    const std::vector<std::string> flip = WithoutPlacements(log.Take());
+    ASSERT_EQ(4u, flip.size()) << Joined(flip);
+    EXPECT_EQ("set indicator off -> 0", flip[0]);
+    EXPECT_EQ(0u, flip[1].rfind("save memory buffer type dib 24-bit at " + whole + " address ", 0)) << flip[1];
+    EXPECT_EQ("set indicator on -> 0", flip[2]);
+    EXPECT_EQ(0u, flip[3].rfind("load memory buffer at " + whole + " address ", 0)) << flip[3];
+    EXPECT_NE("", LoggedAddress(flip[1]));
+    EXPECT_EQ(LoggedAddress(flip[1]), LoggedAddress(flip[3])) << "written back from the buffer it was grabbed into";
+    for (const std::string& line : flip)
+        EXPECT_NE(std::string::npos, line.find(" -> 0")) << line;
+
+    ASSERT_NE(nullptr, frame_->MergeScreenWithVideo(RECT{10, 20, 74, 68}));
+    const std::vector<std::string> merge = WithoutPlacements(log.Take());
+    ASSERT_EQ(5u, merge.size()) << Joined(merge);
+    EXPECT_EQ("set memory buffer format to yuv -> 0", merge[0]);
+    EXPECT_EQ("set indicator off -> 0", merge[1]);
+    EXPECT_EQ(0u, merge[2].rfind("save memory buffer type dib 24-bit at 10 20 64 48 address ", 0)) << merge[2];
+    EXPECT_NE(std::string::npos, merge[2].find(" -> 0")) << merge[2];
+    EXPECT_EQ("set indicator on -> 0", merge[3]);
+    EXPECT_EQ("set memory buffer format to rgb -> 0", merge[4]);
 }
 
 }  // namespace

@@ -157,6 +157,32 @@ TEST_F(OptionDialogsTest, TheFrameTakesItsCopyAtConstruction)
     EXPECT_TRUE(copy.unfreeze);
 }
 
+// The chroma key dialog asks the view whether to let the video run; the
+// view answers with the frame's copy, which only the Preferences dialog's OK
+// changes after construction, whatever the store holds meanwhile.
+TEST_F(OptionDialogsTest, TheViewAnswersTheUnfreezePreferenceFromTheFramesCopy)
+{
+    OpenFrame();
+    auto* view = static_cast<CVDView*>(frame_->ActiveView());
+    ASSERT_NE(nullptr, view);
+    const IChromaView& chroma = *view;
+    EXPECT_TRUE(chroma.UnfreezeWhenChromaKey());
+    Profile().WriteNumber("Preferences", "Unfreeze", 0);
+    EXPECT_TRUE(chroma.UnfreezeWhenChromaKey()) << "a stored value the frame has not taken";
+
+    Profile().WriteNumber("Preferences", "Unfreeze", 1);
+    test_support::DialogDriver driver("Preferences", [&](HWND box) {
+        Click(box, IDC_PREF_UNFREEZE);
+        Press(box, IDOK);
+    });
+    Command(ID_OPTIONS_PREFERENCES);
+    driver.Join();
+    ASSERT_TRUE(driver.Found());
+    EXPECT_FALSE(chroma.UnfreezeWhenChromaKey());
+    Profile().WriteNumber("Preferences", "Unfreeze", 1);
+    EXPECT_FALSE(chroma.UnfreezeWhenChromaKey()) << "still the frame's copy";
+}
+
 TEST_F(OptionDialogsTest, HelpWithoutAHelpFileShowsNothing)
 {
     OpenFrame();
