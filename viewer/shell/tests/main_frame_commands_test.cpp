@@ -2,6 +2,7 @@
 // commands to the driver recorded: full screen in and out, the 4:3 rule
 // when a bar comes or goes, the grab and the flips, the merge, dropped
 // files and the menu texts they change.
+#include "device_open.h"
 #include "main_frame.h"
 #include "message_box_watcher.h"
 #include "real_input.h"
@@ -172,6 +173,114 @@ TEST_F(MainFrameCommandsTest, FullScreenFromMaximisedReturnsMaximisedAndRestoreL
     restored.length = sizeof restored;
     GetWindowPlacement(frameWnd_, &restored);
     EXPECT_TRUE(EqualRect(&normal.rcNormalPosition, &restored.rcNormalPosition));
+}
+
+// Whether a window was hidden while the object lived, seen by the show
+// messages it was sent on this thread.
+class HideWatch {
+public:
+    explicit HideWatch(HWND window)
+    {
+        window_ = window;
+        hidden_ = false;
+        hook_ = SetWindowsHookExA(WH_CALLWNDPROC, Proc, nullptr, GetCurrentThreadId());
+    }
+    ~HideWatch() { UnhookWindowsHookEx(hook_); }
+    HideWatch(const HideWatch&) = delete;
+    HideWatch& operator=(const HideWatch&) = delete;
+    bool Hidden() const { return hidden_; }
+
+private:
+    static LRESULT CALLBACK Proc(int code, WPARAM wp, LPARAM lp)
+    {
+        const auto* call = reinterpret_cast<const CWPSTRUCT*>(lp);
+        if (code == HC_ACTION && call->hwnd == window_ && call->message == WM_SHOWWINDOW && call->wParam == FALSE)
+            hidden_ = true;
+        return CallNextHookEx(nullptr, code, wp, lp);
+    }
+    static inline HWND window_ = nullptr;
+    static inline bool hidden_ = false;
+    HHOOK hook_ = nullptr;
+};
+
+// Minimise while full screen: full screen ends first, then the window is
+// minimised, and restoring it brings back the window it was.
+TEST_F(MainFrameCommandsTest, MinimiseWhileFullScreenLeavesItFirst)
+{
+    OpenFrame();
+    WINDOWPLACEMENT normal{};
+    normal.length = sizeof normal;
+    GetWindowPlacement(frameWnd_, &normal);
+    Command(ID_VIEW_FULL_SCREEN);
+    test_support::Pump(100);
+    ASSERT_TRUE(frame_->IsFullScreen());
+    SendMessageA(frameWnd_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    test_support::Pump(100);
+    EXPECT_FALSE(frame_->IsFullScreen());
+    EXPECT_TRUE(IsIconic(frameWnd_));
+    EXPECT_FALSE(MenuState(2, ID_VIEW_FULL_SCREEN) & MF_CHECKED);
+    SendMessageA(frameWnd_, WM_SYSCOMMAND, SC_RESTORE, 0);
+    test_support::Pump(100);
+    EXPECT_FALSE(IsIconic(frameWnd_));
+    EXPECT_FALSE(IsZoomed(frameWnd_));
+    WINDOWPLACEMENT restored{};
+    restored.length = sizeof restored;
+    GetWindowPlacement(frameWnd_, &restored);
+    EXPECT_TRUE(EqualRect(&normal.rcNormalPosition, &restored.rcNormalPosition));
+}
+
+// On Windows 4 the grab leaves the driver's indicator alone, and leaving full
+// screen goes straight back to the normal window (it is not hidden first).
+TEST_F(MainFrameCommandsTest, OnVersion4TheGrabKeepsTheIndicatorAndFullScreenReturnsWithoutHiding)
+{
+    DeviceOpenEnvironment version4 = SetDeviceOpenEnvironment(DeviceOpenEnvironment{});
+    const DeviceOpenEnvironment previous = version4;
+    version4.majorVersion = 4;
+    SetDeviceOpenEnvironment(version4);
+    OpenFrame();
+    SIZE video = VideoArea();
+    size_t from = driver.sent.size();
+    Command(ID_IMAGE_FLIP_VERTICAL);
+    std::vector<std::string> sent = SentSince(from);
+    const std::string rect = "0 0 " + std::to_string(video.cx) + " " + std::to_string(video.cy);
+    ASSERT_EQ(2u, sent.size());
+    EXPECT_EQ(0u, sent[0].rfind("save VCKX310 memory buffer type DIB 24-bit at " + rect + " address ", 0)) << sent[0];
+    EXPECT_EQ(0u, sent[1].rfind("load VCKX310 memory buffer at " + rect + " address ", 0)) << sent[1];
+
+    const RECT before = WindowBoxOf(frameWnd_);
+    Command(ID_VIEW_FULL_SCREEN);
+    test_support::Pump(100);
+    ASSERT_TRUE(frame_->IsFullScreen());
+    bool hidden = false;
+    {
+        HideWatch watch(frameWnd_);
+        Command(ID_VIEW_FULL_SCREEN);
+        test_support::Pump(100);
+        hidden = watch.Hidden();
+    }
+    SetDeviceOpenEnvironment(previous);
+    EXPECT_FALSE(hidden);
+    EXPECT_FALSE(frame_->IsFullScreen());
+    const RECT after = WindowBoxOf(frameWnd_);
+    EXPECT_TRUE(EqualRect(&before, &after));
+}
+
+// On the other versions the window is hidden while it is moved back.
+TEST_F(MainFrameCommandsTest, OnOtherVersionsLeavingFullScreenHidesTheWindowMeanwhile)
+{
+    OpenFrame();
+    Command(ID_VIEW_FULL_SCREEN);
+    test_support::Pump(100);
+    ASSERT_TRUE(frame_->IsFullScreen());
+    bool hidden = false;
+    {
+        HideWatch watch(frameWnd_);
+        Command(ID_VIEW_FULL_SCREEN);
+        test_support::Pump(100);
+        hidden = watch.Hidden();
+    }
+    EXPECT_TRUE(hidden);
+    EXPECT_TRUE(IsWindowVisible(frameWnd_));
 }
 
 TEST_F(MainFrameCommandsTest, BarTogglesKeepTheVideoAreaAtFourToThree)
