@@ -3,6 +3,7 @@
 // compared pixel by pixel with what the card holds afterwards; and the
 // exact commands of a flip and of a merge as the card itself logged them.
 #include "card_session.h"
+#include "text_lines.h"
 #include "main_frame.h"
 #include "overlay_viewer.h"
 #include "resource.h"
@@ -43,24 +44,8 @@ public:
     // The lines logged so far; the log is emptied for what follows.
     std::vector<std::string> Take()
     {
-        std::vector<std::string> lines;
-        HANDLE file = CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE)
-            return lines;
-        std::string text(1 << 16, '\0');
-        DWORD read = 0;
-        ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
-        CloseHandle(file);
+        std::vector<std::string> lines = kxtest::ReadTextLines(path_);
         DeleteFileA(path_.c_str());
-        text.resize(read);
-        for (size_t start = 0; start < text.size();) {
-            size_t end = text.find("\r\n", start);
-            if (end == std::string::npos)
-                end = text.size();
-            lines.push_back(text.substr(start, end - start));
-            start = end + 2;
-        }
         return lines;
     }
 

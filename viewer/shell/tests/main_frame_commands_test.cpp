@@ -14,6 +14,7 @@
 #include <shlobj.h>
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -203,6 +204,15 @@ private:
     HHOOK hook_ = nullptr;
 };
 
+// Leaves full screen; true when the frame was hidden on the way.
+bool LeaveFullScreen(HWND frame, const std::function<void()>& command)
+{
+    HideWatch watch(frame);
+    command();
+    test_support::Pump(100);
+    return watch.Hidden();
+}
+
 // Minimise while full screen: full screen ends first, then the window is
 // minimised, and restoring it brings back the window it was.
 TEST_F(MainFrameCommandsTest, MinimiseWhileFullScreenLeavesItFirst)
@@ -251,13 +261,7 @@ TEST_F(MainFrameCommandsTest, OnVersion4TheGrabKeepsTheIndicatorAndFullScreenRet
     Command(ID_VIEW_FULL_SCREEN);
     test_support::Pump(100);
     ASSERT_TRUE(frame_->IsFullScreen());
-    bool hidden = false;
-    {
-        HideWatch watch(frameWnd_);
-        Command(ID_VIEW_FULL_SCREEN);
-        test_support::Pump(100);
-        hidden = watch.Hidden();
-    }
+    const bool hidden = LeaveFullScreen(frameWnd_, [&] { Command(ID_VIEW_FULL_SCREEN); });
     SetDeviceOpenEnvironment(previous);
     EXPECT_FALSE(hidden);
     EXPECT_FALSE(frame_->IsFullScreen());
@@ -272,13 +276,7 @@ TEST_F(MainFrameCommandsTest, OnOtherVersionsLeavingFullScreenHidesTheWindowMean
     Command(ID_VIEW_FULL_SCREEN);
     test_support::Pump(100);
     ASSERT_TRUE(frame_->IsFullScreen());
-    bool hidden = false;
-    {
-        HideWatch watch(frameWnd_);
-        Command(ID_VIEW_FULL_SCREEN);
-        test_support::Pump(100);
-        hidden = watch.Hidden();
-    }
+    const bool hidden = LeaveFullScreen(frameWnd_, [&] { Command(ID_VIEW_FULL_SCREEN); });
     EXPECT_TRUE(hidden);
     EXPECT_TRUE(IsWindowVisible(frameWnd_));
 }

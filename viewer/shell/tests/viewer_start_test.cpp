@@ -2,6 +2,7 @@
 // start, the hand-over of the device in both directions, a driver held by a
 // program that is not the setup tool, and the Windows version 4 branch.
 // These tests need the simulated card's driver next to the programs.
+#include "text_lines.h"
 #include "window_test_support.h"
 #include <gtest/gtest.h>
 #include <string>
@@ -141,27 +142,7 @@ public:
         SetEnvironmentVariableA("KX310MCI_LOG", nullptr);
         DeleteFileA(path_.c_str());
     }
-    std::vector<std::string> Lines() const
-    {
-        std::vector<std::string> lines;
-        HANDLE file = CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE)
-            return lines;
-        std::string text(65536, '\0');
-        DWORD read = 0;
-        ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
-        CloseHandle(file);
-        text.resize(read);
-        for (size_t start = 0; start < text.size();) {
-            size_t end = text.find("\r\n", start);
-            if (end == std::string::npos)
-                end = text.size();
-            lines.push_back(text.substr(start, end - start));
-            start = end + 2;
-        }
-        return lines;
-    }
+    std::vector<std::string> Lines() const { return kxtest::ReadTextLines(path_); }
 
 private:
     std::string path_;
