@@ -136,7 +136,7 @@ void Card::Redraw(unsigned frame)
     o.verticalFlip = settings_.verticalFlip;
     o.shiftX = kSkewNeutral - settings_.skewDispX;
     o.shiftY = kSkewNeutral - settings_.skewDispY;
-    DrawTestPicture(o, map_, memory_);
+    DrawTestPicture(o, map_, WriteMemory());
     frameNumber_ = frame;
     dirty_ = false;
 }

@@ -54,9 +54,17 @@ public:
     void Unfreeze() { frozen_ = false; }
     bool Frozen() const { return frozen_; }
     unsigned FrameNumber() const { return frameNumber_; }
-    Picture& Memory() { return memory_; }
     const Picture& Memory() const { return memory_; }
-    void ClearMemory() { memory_.Fill(Pixel{}); }
+    // Frame memory for a writer: counts as a change of the picture.
+    Picture& WriteMemory()
+    {
+        ++memoryVersion_;
+        return memory_;
+    }
+    void ClearMemory() { WriteMemory().Fill(Pixel{}); }
+    // Changes whenever frame memory may have changed: a new live frame or a
+    // write.  The presenter sends a picture again only after a change.
+    std::uint64_t MemoryVersion() const { return memoryVersion_; }
 
     // Placement: "put" with "frame at"/"source at" (deferred until
     // "destination", or at once), "destination at" for the frame rectangle.
@@ -76,6 +84,7 @@ private:
     bool frozen_ = false;
     bool dirty_ = true;
     unsigned frameNumber_ = 0;
+    std::uint64_t memoryVersion_ = 0;
 };
 
 } // namespace kxcard

@@ -24,12 +24,24 @@ struct KeyingOptions {
     bool chromaKey = false;     // video close to the chroma key lets the VGA picture through
     Yuv chroma;
     Yuv tolerance{10, 10, 10};
+
+    bool operator==(const KeyingOptions& o) const
+    {
+        return videoKey == o.videoKey && keyColour == o.keyColour && chromaKey == o.chromaKey &&
+               chroma == o.chroma && tolerance == o.tolerance;
+    }
+    bool operator!=(const KeyingOptions& o) const { return !(*this == o); }
 };
 
 // The remembered state of one pixel: the packed colour last painted there
 // (with a mark whether it was key area), or kNotPainted.
 constexpr std::uint32_t kNotPainted = 0xFFFFFFFFu;
+// A packed pixel: 0x00RRGGBB, the layout of a 32-bit DIB's pixel.
 inline std::uint32_t Pack(Pixel p) { return p.b | (p.g << 8) | (static_cast<std::uint32_t>(p.r) << 16); }
+inline Pixel Unpack(std::uint32_t v)
+{
+    return Pixel{static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v >> 16)};
+}
 
 bool ChromaMatches(const KeyingOptions& options, Pixel video);
 
@@ -45,5 +57,11 @@ void ComposeKeyed(const KeyingOptions& options, const Pixel* video, Pixel* scree
 // pink trace that tells the user to align.
 void ComposeKeyedShifted(const KeyingOptions& options, const Pixel* video, Pixel* screen, std::uint32_t* painted,
                          int width, int height, int dx, int dy);
+
+// The keyer itself, on packed pixels as a 32-bit DIB holds them: `screen`
+// is what the window shows (the top byte is ignored), `out` receives the
+// composed area (top byte 0; it may be `screen` itself).
+void ComposeKeyedPacked(const KeyingOptions& options, const std::uint32_t* video, const std::uint32_t* screen,
+                        std::uint32_t* out, std::uint32_t* painted, int width, int height, int dx, int dy);
 
 } // namespace kxcard

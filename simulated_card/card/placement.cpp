@@ -11,23 +11,38 @@ void Placement::Set(const Rect& frame, const Rect& source)
     source_ = source;
 }
 
+namespace {
+
+// 64-bit arithmetic: rectangles come from callers and may lie anywhere.
+int ClampInt(long long v)
+{
+    return static_cast<int>(std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+// Floor division keeps pixels left of or above the frame rectangle mapping
+// outside, rather than folding onto column or row 0.
+long long FloorDiv(long long n, long long d) { return n >= 0 ? n / d : -((-n + d - 1) / d); }
+
+} // namespace
+
+int Placement::ToFrameX(long long cx) const
+{
+    if (frame_.Empty() || source_.Empty())
+        return ClampInt(cx);
+    return ClampInt(source_.x + FloorDiv((cx - frame_.x) * source_.w, frame_.w));
+}
+
+int Placement::ToFrameY(long long cy) const
+{
+    if (frame_.Empty() || source_.Empty())
+        return ClampInt(cy);
+    return ClampInt(source_.y + FloorDiv((cy - frame_.y) * source_.h, frame_.h));
+}
+
 void Placement::ToFrame(long long cx, long long cy, int& fx, int& fy) const
 {
-    // 64-bit arithmetic: rectangles come from callers and may lie anywhere.
-    auto clampInt = [](long long v) {
-        return static_cast<int>(std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-    };
-    if (frame_.Empty() || source_.Empty()) {
-        fx = clampInt(cx);
-        fy = clampInt(cy);
-        return;
-    }
-    // Floor division keeps pixels left of or above the frame rectangle
-    // mapping outside, rather than folding onto column or row 0.
-    auto floorDiv = [](long long n, long long d) { return n >= 0 ? n / d : -((-n + d - 1) / d); };
-    const long long dx = cx - frame_.x, dy = cy - frame_.y;
-    fx = clampInt(source_.x + floorDiv(dx * source_.w, frame_.w));
-    fy = clampInt(source_.y + floorDiv(dy * source_.h, frame_.h));
+    fx = ToFrameX(cx);
+    fy = ToFrameY(cy);
 }
 
 Picture ReadRegion(const Picture& frame, const Placement& placement, const Rect& region)

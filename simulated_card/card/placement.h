@@ -24,6 +24,10 @@ public:
     // Frame memory position of a client pixel.  Before any placement, and
     // for an empty rectangle, client pixels are frame memory pixels.
     void ToFrame(long long cx, long long cy, int& fx, int& fy) const;
+    // The same for one coordinate: the mapping is separable, so a whole area
+    // maps through one column map and one row map.
+    int ToFrameX(long long cx) const;
+    int ToFrameY(long long cy) const;
 
 private:
     Rect frame_;

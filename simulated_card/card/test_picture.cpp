@@ -1,7 +1,9 @@
 #include "test_picture.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 namespace kxcard {
 
@@ -106,25 +108,127 @@ Pixel LabelledPixel(const TestPictureOptions& o, const Label& label, int x, int 
     }
 }
 
+// The character whose glyph the label shows in cell `index`, or 0.
+char ReadGlyph(const Picture& picture, int index)
+{
+    char bits[16] = {};
+    for (int row = 0; row < 5; ++row)
+        for (int col = 0; col < 3; ++col) {
+            const int x = 24 + index * kGlyphAdvance + col * kGlyphScale + kGlyphScale / 2;
+            const int y = kLabelTop + row * kGlyphScale + kGlyphScale / 2;
+            if (!picture.Contains(x, y))
+                return 0;
+            const Pixel p = picture.At(x, y);
+            bits[row * 3 + col] = p.r > 128 && p.g > 128 && p.b > 128 ? '1' : '0';
+        }
+    for (char c : {'0', '1', '2', '3', '4', '5', '6', '7', '8', '9', '-'})
+        if (std::strcmp(Glyph(c), bits) == 0)
+            return c;
+    return 0;
+}
+
 } // namespace
+
+bool ReadFrameCounter(const Picture& picture, unsigned& counter)
+{
+    // "IN0-", "IN1-" or "SV-" and six digits: the counter follows the dash.
+    constexpr int kDigits = 6;
+    int dash = -1;
+    for (int i = 2; i <= 3 && dash < 0; ++i)
+        if (ReadGlyph(picture, i) == '-')
+            dash = i;
+    if (dash < 0)
+        return false;
+    unsigned value = 0;
+    for (int i = dash + 1; i <= dash + kDigits; ++i) {
+        const char c = ReadGlyph(picture, i);
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + static_cast<unsigned>(c - '0');
+    }
+    counter = value;
+    return true;
+}
 
 Pixel TestPicturePixel(const TestPictureOptions& o, int x, int y)
 {
     return LabelledPixel(o, Label(o), x, y);
 }
 
+namespace {
+
+// One row of the raw picture (source coordinates), drawn a span at a time:
+// the same pixels as LabelledPixel, without deciding each pixel anew.
+void DrawRawRow(const TestPictureOptions& o, const Label& label, int y, Pixel* row)
+{
+    constexpr int W = kFrameWidth, H = kFrameHeight;
+    auto fill = [row](int from, int to, Pixel p) {
+        for (int x = std::max(from, 0); x < std::min(to, kFrameWidth); ++x)
+            row[x] = p;
+    };
+    switch (o.source) {
+    case 1: {
+        const int blue = y * 255 / H;
+        for (int x = 0; x < W; ++x)
+            row[x] = Rgb(x * 255 / W, 96, blue);
+        const int band = static_cast<int>((o.frame * 6u) % (W + H)) - y;
+        fill(band, band + 40, Rgb(255, 255, 255));
+        break;
+    }
+    case 3: {
+        for (int x = 0; x < W; ++x)
+            row[x] = ((x / 48) + (y / 48)) % 2 != 0 ? Rgb(0, 64, 128) : Rgb(224, 224, 224);
+        const int cx = 80 + static_cast<int>((o.frame * 5u) % (W - 160));
+        const int dy = y - H / 2;
+        for (int x = std::max(cx - 60, 0); x < std::min(cx + 61, W); ++x)
+            if ((x - cx) * (x - cx) + dy * dy < 60 * 60)
+                row[x] = Rgb(255, 200, 0);
+        break;
+    }
+    default: {
+        if (y < H * 2 / 3)
+            for (int x = 0; x < W; ++x)
+                row[x] = kBars[x * 8 / W];
+        else
+            for (int x = 0; x < W; ++x) {
+                const int grey = x * 255 / (W - 1);
+                row[x] = Rgb(grey, grey, grey);
+            }
+        const int sweep = static_cast<int>((o.frame * 8u) % W);
+        fill(sweep, sweep + 8, Rgb(255, 255, 255));
+        break;
+    }
+    }
+    if (y >= kLabelTop - 8 && y < kLabelTop + 5 * kGlyphScale + 8) {
+        fill(16, 24 + 10 * kGlyphAdvance + 8, Rgb(0, 0, 0));
+        const int right = 24 + static_cast<int>(std::strlen(label.text)) * kGlyphAdvance;
+        for (int x = 24; x < std::min(right, W); ++x)
+            if (OnText(label.text, 24, kLabelTop, x, y))
+                row[x] = Rgb(255, 255, 255);
+    }
+}
+
+} // namespace
+
 void DrawTestPicture(const TestPictureOptions& o, const ColourMap& map, Picture& out)
 {
+    static_assert(sizeof(Pixel) == 3, "rows of Pixel are rows of frame memory");
     Label label(o);
     if (out.Width() != kFrameWidth || out.Height() != kFrameHeight)
         out.Resize(kFrameWidth, kFrameHeight);
+    std::vector<Pixel> raw(kFrameWidth), line(kFrameWidth);
+    // The display alignment shifts the picture with wrap-around: a row is the
+    // raw row from column `start` on, then its beginning.
+    const int start = (o.shiftX % kFrameWidth + kFrameWidth) % kFrameWidth;
     for (int y = 0; y < kFrameHeight; ++y) {
-        int src_y = ((y + o.shiftY) % kFrameHeight + kFrameHeight) % kFrameHeight;
-        int dst_y = o.verticalFlip ? kFrameHeight - 1 - y : y;
-        for (int x = 0; x < kFrameWidth; ++x) {
-            int src_x = ((x + o.shiftX) % kFrameWidth + kFrameWidth) % kFrameWidth;
-            out.Set(x, dst_y, map.Apply(LabelledPixel(o, label, src_x, src_y)));
-        }
+        const int src_y = ((y + o.shiftY) % kFrameHeight + kFrameHeight) % kFrameHeight;
+        const int dst_y = o.verticalFlip ? kFrameHeight - 1 - y : y;
+        DrawRawRow(o, label, src_y, raw.data());
+        std::rotate_copy(raw.begin(), raw.begin() + start, raw.end(), line.begin());
+        if (!map.IsIdentity())
+            for (Pixel& p : line)
+                p = map.Apply(p);
+        std::memcpy(out.Row(dst_y), line.data(), line.size() * sizeof(Pixel));
     }
 }
 

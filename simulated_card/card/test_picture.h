@@ -30,4 +30,10 @@ Pixel TestPicturePixel(const TestPictureOptions& options, int x, int y);
 // Draws the picture into `out` (resized to the frame size) through `map`.
 void DrawTestPicture(const TestPictureOptions& options, const ColourMap& map, Picture& out);
 
+// Reads the frame counter back from a picture whose pixel (x, y) is frame
+// memory pixel (x, y) (the label near the top-left corner must be inside):
+// how tests and benchmarks see which frame a window shows.  False when the
+// label is not there or not legible (covered, flipped, colour-adjusted).
+bool ReadFrameCounter(const Picture& picture, unsigned& counter);
+
 } // namespace kxcard

@@ -11,6 +11,8 @@ struct Yuv {
     int y = 0;   // 0..255
     int u = 0;   // -128..127
     int v = 0;   // -128..127
+    bool operator==(const Yuv& o) const { return y == o.y && u == o.u && v == o.v; }
+    bool operator!=(const Yuv& o) const { return !(*this == o); }
 };
 
 Yuv ToYuv(Pixel p);

@@ -33,7 +33,7 @@ void Device::WriteFrozen(const Rect& region, const Picture& pic)
 {
     Lock lock(live_.mutex);
     live_.card.Freeze(NowMs());
-    kxcard::WriteRegion(live_.card.Memory(), live_.card.CurrentPlacement(), region, pic);
+    kxcard::WriteRegion(live_.card.WriteMemory(), live_.card.CurrentPlacement(), region, pic);
 }
 
 HWND Device::ClipboardOwner()
@@ -131,7 +131,7 @@ DWORD Device::Load(DWORD flags, const LoadParams& p)
     // The whole picture: frame memory holds it from its top-left corner.
     Lock lock(live_.mutex);
     live_.card.Freeze(NowMs());
-    Picture& memory = live_.card.Memory();
+    Picture& memory = live_.card.WriteMemory();
     live_.card.ClearMemory();
     for (int y = 0; y < pic.Height() && y < memory.Height(); ++y)
         for (int x = 0; x < pic.Width() && x < memory.Width(); ++x)
@@ -195,7 +195,7 @@ DWORD Device::Delete(DWORD flags, const RegionParams& p, bool copyFirst)
     Lock lock(live_.mutex);
     live_.card.Freeze(NowMs());
     if (region)
-        kxcard::ClearRegion(live_.card.Memory(), live_.card.CurrentPlacement(), *region);
+        kxcard::ClearRegion(live_.card.WriteMemory(), live_.card.CurrentPlacement(), *region);
     else
         live_.card.ClearMemory();
     return 0;

@@ -2,14 +2,19 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 
 #include "card/card_settings.h"
-#include "card/keying.h"
 
 namespace kxmci {
 
 namespace {
-constexpr DWORD kFrameIntervalMs = 66;
+// The card's own rate: 25 frames a second.
+constexpr std::uint64_t kFrameIntervalMs = 40;
+// Changed pixels are written in bands of this many rows, each as wide as
+// its changes.
+constexpr int kBandRows = 16;
+constexpr std::uint32_t kColourBits = 0xFFFFFFu;
 } // namespace
 
 std::uint64_t NowMs()
@@ -40,113 +45,174 @@ void VideoPresenter::Stop()
 
 void VideoPresenter::Run()
 {
+    // Frames are due at fixed times, so that the time a frame takes does
+    // not slow the rate; a presenter that fell behind starts afresh.
+    std::uint64_t due = NowMs();
     while (!stop_) {
         PresentOnce();
-        WaitForSingleObject(wake_, kFrameIntervalMs);
+        due += kFrameIntervalMs;
+        const std::uint64_t now = NowMs();
+        if (due <= now)
+            due = now + (now - due >= kFrameIntervalMs ? kFrameIntervalMs : 0);
+        WaitForSingleObject(wake_, static_cast<DWORD>(due - now));
     }
+}
+
+bool VideoPresenter::ReadState(FrameState& state)
+{
+    using namespace kxcard;
+    std::lock_guard<std::mutex> lock(live_.mutex);
+    Card& card = live_.card;
+    HWND window = live_.window;
+    if (!window || !live_.showVideo || !IsWindow(window) || !IsWindowVisible(window))
+        return false;
+    card.Live(NowMs());
+    RECT client;
+    GetClientRect(window, &client);
+    Placement placement = card.CurrentPlacement();
+    Rect frame = placement.Frame();
+    if (card.Settings().cardType == 2) {
+        // Card type 2 (a foreign window): the video fills its client area.
+        Rect source = placement.Source();
+        if (source.Empty())
+            source = Rect{0, 0, kFrameWidth, kFrameHeight};
+        frame = Rect{0, 0, client.right, client.bottom};
+        placement.Set(frame, source);
+    } else if (frame.Empty() || placement.Source().Empty()) {
+        // Without a placement, window pixels are frame memory pixels.
+        frame = Rect{0, 0, client.right, client.bottom};
+        placement.Set(frame, frame);
+    }
+    auto clampToClient = [](long long v, LONG hi) { return static_cast<LONG>(std::clamp<long long>(v, 0, hi)); };
+    RECT want = {clampToClient(frame.x, client.right), clampToClient(frame.y, client.bottom),
+                 clampToClient(static_cast<long long>(frame.x) + frame.w, client.right),
+                 clampToClient(static_cast<long long>(frame.y) + frame.h, client.bottom)};
+    if (!IntersectRect(&state.area, &want, &client))
+        return false;
+    state.window = window;
+    state.placement = placement;
+    state.keying = card.Settings().Keying();
+    state.shiftX = card.Settings().skewWinX - kSkewNeutral;
+    state.shiftY = card.Settings().skewWinY - kSkewNeutral;
+    state.memoryChanged = card.MemoryVersion() != memoryVersion_;
+    if (state.memoryChanged) {
+        memory_ = card.Memory();
+        memoryVersion_ = card.MemoryVersion();
+    }
+    return true;
+}
+
+bool VideoPresenter::GatherVideo(const FrameState& state)
+{
+    const RECT& area = state.area;
+    const kxcard::Placement& placement = state.placement;
+    if (videoValid_ && !state.memoryChanged && EqualRect(&area, &videoArea_) &&
+        placement.Frame() == videoFrame_ && placement.Source() == videoSource_)
+        return false;
+    const int w = area.right - area.left, h = area.bottom - area.top;
+    // Columns and rows of frame memory for the area's pixels; -1 outside.
+    std::vector<int> columns(w), rows(h);
+    for (int x = 0; x < w; ++x) {
+        const int fx = placement.ToFrameX(area.left + x);
+        columns[x] = fx >= 0 && fx < memory_.Width() ? fx : -1;
+    }
+    for (int y = 0; y < h; ++y) {
+        const int fy = placement.ToFrameY(area.top + y);
+        rows[y] = fy >= 0 && fy < memory_.Height() ? fy : -1;
+    }
+    video_.assign(static_cast<std::size_t>(w) * h, 0);
+    for (int y = 0; y < h; ++y) {
+        if (rows[y] < 0)
+            continue;
+        const std::uint8_t* source = memory_.Row(rows[y]);
+        std::uint32_t* line = &video_[static_cast<std::size_t>(y) * w];
+        for (int x = 0; x < w; ++x)
+            if (columns[x] >= 0) {
+                const std::uint8_t* p = source + columns[x] * 3;
+                line[x] = p[0] | (p[1] << 8) | (static_cast<std::uint32_t>(p[2]) << 16);
+            }
+    }
+    videoArea_ = area;
+    videoFrame_ = placement.Frame();
+    videoSource_ = placement.Source();
+    videoValid_ = true;
+    return true;
 }
 
 void VideoPresenter::PresentOnce()
 {
-    using namespace kxcard;
-    HWND window;
-    RECT area;
-    std::vector<Pixel> video;
-    KeyingOptions keying;
-    int shiftX = 0, shiftY = 0;
-    {
-        std::lock_guard<std::mutex> lock(live_.mutex);
-        Card& card = live_.card;
-        window = live_.window;
-        if (!window || !live_.showVideo || !IsWindow(window) || !IsWindowVisible(window))
-            return;
-        card.Live(NowMs());
-        RECT client;
-        GetClientRect(window, &client);
-        // Card type 2 (a foreign window): the video fills its client area.
-        Placement placement = card.CurrentPlacement();
-        Rect frame = placement.Frame();
-        // Without a placement, window pixels are frame memory pixels.
-        if (card.Settings().cardType == 2) {
-            Rect source = placement.Source();
-            if (source.Empty())
-                source = Rect{0, 0, kFrameWidth, kFrameHeight};
-            frame = Rect{0, 0, client.right, client.bottom};
-            placement.Set(frame, source);
-        } else if (frame.Empty() || placement.Source().Empty()) {
-            frame = Rect{0, 0, client.right, client.bottom};
-            placement.Set(frame, frame);
-        }
-        auto clampToClient = [](long long v, LONG hi) { return static_cast<LONG>(std::clamp<long long>(v, 0, hi)); };
-        RECT want = {clampToClient(frame.x, client.right), clampToClient(frame.y, client.bottom),
-                     clampToClient(static_cast<long long>(frame.x) + frame.w, client.right),
-                     clampToClient(static_cast<long long>(frame.y) + frame.h, client.bottom)};
-        if (!IntersectRect(&area, &want, &client))
-            return;
-        const int w = area.right - area.left, h = area.bottom - area.top;
-        video.resize(static_cast<std::size_t>(w) * h);
-        const Picture& memory = card.Memory();
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                int fx, fy;
-                placement.ToFrame(area.left + x, area.top + y, fx, fy);
-                video[static_cast<std::size_t>(y) * w + x] = memory.Contains(fx, fy) ? memory.At(fx, fy) : Pixel{};
-            }
-        keying = card.Settings().Keying();
-        shiftX = card.Settings().skewWinX - kxcard::kSkewNeutral;
-        shiftY = card.Settings().skewWinY - kxcard::kSkewNeutral;
-    }
-
+    FrameState state;
+    if (!ReadState(state))
+        return;
+    const RECT& area = state.area;
     const int w = area.right - area.left, h = area.bottom - area.top;
-    if (window != paintedWindow_ || !EqualRect(&area, &paintedArea_)) {
-        paintedWindow_ = window;
+    const std::size_t count = static_cast<std::size_t>(w) * h;
+    const bool videoChanged = GatherVideo(state);
+    if (state.window != paintedWindow_ || !EqualRect(&area, &paintedArea_)) {
+        paintedWindow_ = state.window;
         paintedArea_ = area;
-        painted_.assign(video.size(), kNotPainted);
+        painted_.assign(count, kxcard::kNotPainted);
+        written_.clear();
     }
 
     // Child windows (an edit box over the view) and overlapping siblings
     // keep their pixels: the video goes only where the window itself shows.
-    HDC dc = GetDCEx(window, nullptr, DCX_CACHE | DCX_CLIPCHILDREN | DCX_CLIPSIBLINGS);
+    HDC dc = GetDCEx(state.window, nullptr, DCX_CACHE | DCX_CLIPCHILDREN | DCX_CLIPSIBLINGS);
     if (!dc)
         return;
-    BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC mem = CreateCompatibleDC(dc);
-    HBITMAP section = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (mem && section) {
-        HGDIOBJ old = SelectObject(mem, section);
-        if (BitBlt(mem, 0, 0, w, h, dc, area.left, area.top, SRCCOPY)) {
-            GdiFlush();
-            auto* quad = static_cast<RGBQUAD*>(bits);
-            std::vector<Pixel> screen(video.size());
-            for (std::size_t i = 0; i < screen.size(); ++i)
-                screen[i] = Pixel{quad[i].rgbBlue, quad[i].rgbGreen, quad[i].rgbRed};
-            const std::vector<Pixel> before = screen;
-            ComposeKeyedShifted(keying, video.data(), screen.data(), painted_.data(), w, h, shiftX, shiftY);
-            // The program may have drawn while the frame was composed: read
-            // the window again and keep whatever changed meanwhile, so that
-            // its drawing is not covered with video from a stale look.
-            BitBlt(mem, 0, 0, w, h, dc, area.left, area.top, SRCCOPY);
-            GdiFlush();
-            for (std::size_t i = 0; i < screen.size(); ++i) {
-                const Pixel now{quad[i].rgbBlue, quad[i].rgbGreen, quad[i].rgbRed};
-                if (now != before[i]) {
-                    screen[i] = now;
-                    painted_[i] = kNotPainted;
-                }
-                quad[i] = RGBQUAD{screen[i].b, screen[i].g, screen[i].r, 0};
-            }
-            BitBlt(dc, area.left, area.top, w, h, mem, 0, 0, SRCCOPY);
-            GdiFlush();
+    if (first_.Ensure(dc, w, h) && again_.Ensure(dc, w, h) && first_.Read(dc, area.left, area.top)) {
+        const std::uint32_t* shown = first_.Pixels();
+        // The same video over a window that still shows what was written
+        // last: nothing to send.
+        const bool sameKeying = state.keying == writtenKeying_ && state.shiftX == writtenShiftX_ &&
+                                state.shiftY == writtenShiftY_;
+        bool asWritten = !videoChanged && sameKeying && written_.size() == count;
+        for (std::size_t i = 0; asWritten && i < count; ++i)
+            asWritten = (shown[i] & kColourBits) == written_[i];
+        if (!asWritten) {
+            out_.resize(count);
+            kxcard::ComposeKeyedPacked(state.keying, video_.data(), shown, out_.data(), painted_.data(), w, h,
+                                       state.shiftX, state.shiftY);
+            WriteChanges(dc, area);
+            written_.swap(out_);
+            writtenKeying_ = state.keying;
+            writtenShiftX_ = state.shiftX;
+            writtenShiftY_ = state.shiftY;
         }
-        SelectObject(mem, old);
     }
-    if (section)
-        DeleteObject(section);
-    if (mem)
-        DeleteDC(mem);
-    ReleaseDC(window, dc);
+    ReleaseDC(state.window, dc);
+}
+
+void VideoPresenter::WriteChanges(HDC dc, const RECT& area)
+{
+    // The program may have drawn while the frame was composed: its drawing
+    // is kept, not covered with video from a stale look.
+    again_.Read(dc, area.left, area.top);
+    const int w = again_.Width(), h = again_.Height();
+    for (int top = 0; top < h; top += kBandRows) {
+        const int bottom = std::min(top + kBandRows, h);
+        int left = w, right = 0;
+        for (int y = top; y < bottom; ++y) {
+            const std::uint32_t* before = first_.Row(y);
+            std::uint32_t* now = again_.Row(y);
+            std::uint32_t* line = &out_[static_cast<std::size_t>(y) * w];
+            std::uint32_t* painted = &painted_[static_cast<std::size_t>(y) * w];
+            for (int x = 0; x < w; ++x) {
+                const std::uint32_t shown = now[x] & kColourBits;
+                if (shown != (before[x] & kColourBits)) {
+                    line[x] = shown;
+                    painted[x] = kxcard::kNotPainted;
+                } else if (shown != line[x]) {
+                    left = std::min(left, x);
+                    right = std::max(right, x + 1);
+                    now[x] = line[x];
+                }
+            }
+        }
+        if (left < right)
+            again_.Write(dc, area.left, area.top, left, top, right - left, bottom - top);
+    }
+    GdiFlush();
 }
 
 } // namespace kxmci

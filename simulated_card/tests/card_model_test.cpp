@@ -174,3 +174,84 @@ TEST(CardPlacementTest, DeferredRectanglesTakeEffectWithTheDestination)
     card.PutDestination(&dest);
     EXPECT_EQ(dest, card.CurrentPlacement().Frame());
 }
+
+TEST(CardVideoTest, DrawnPictureMatchesThePixelRuleEverywhere)
+{
+    // The picture is drawn a row at a time; TestPicturePixel is the rule.
+    ColourSettings warm;
+    warm.hue = 150;
+    warm.red = 170;
+    const ColourMap maps[] = {ColourMap(), ColourMap(warm)};
+    struct Case {
+        int source;
+        unsigned frame;
+        bool flip;
+        int shiftX, shiftY;
+    };
+    const Case cases[] = {{0, 0, false, 0, 0},    {0, 95, true, -31, 17},   {1, 57, false, 31, -31},
+                          {1, 223, true, 0, 5},   {3, 12345, false, -7, 0}, {3, 121, true, 13, -2},
+                          {0, 999999, false, 32, 32}};
+    Picture drawn;
+    for (const ColourMap& map : maps)
+        for (const Case& c : cases) {
+            TestPictureOptions o;
+            o.source = c.source;
+            o.frame = c.frame;
+            o.verticalFlip = c.flip;
+            o.shiftX = c.shiftX;
+            o.shiftY = c.shiftY;
+            DrawTestPicture(o, map, drawn);
+            int wrong = 0;
+            for (int y = 0; y < kFrameHeight; ++y)
+                for (int x = 0; x < kFrameWidth; ++x) {
+                    const int sx = ((x + c.shiftX) % kFrameWidth + kFrameWidth) % kFrameWidth;
+                    const int sy = ((y + c.shiftY) % kFrameHeight + kFrameHeight) % kFrameHeight;
+                    const int dy = c.flip ? kFrameHeight - 1 - y : y;
+                    wrong += drawn.At(x, dy) != map.Apply(TestPicturePixel(o, sx, sy));
+                }
+            EXPECT_EQ(0, wrong) << "input " << c.source << " frame " << c.frame;
+        }
+}
+
+TEST(CardVideoTest, FrameCounterReadsBackFromThePicture)
+{
+    Card card;
+    for (int source : {0, 1, 3}) {
+        card.SetNumber(NumberItem::SourceNumber, source);
+        card.Live(1234 * 40);
+        unsigned counter = 0;
+        ASSERT_TRUE(ReadFrameCounter(card.Memory(), counter)) << "input " << source;
+        EXPECT_EQ(1234u, counter);
+    }
+    // Covered or upside down, the label is not read as a number.
+    Picture covered = card.Memory();
+    for (int x = 100; x < 130; ++x)
+        for (int y = 30; y < 80; ++y)
+            covered.Set(x, y, Rgb(255, 0, 255));
+    unsigned counter = 0;
+    EXPECT_FALSE(ReadFrameCounter(covered, counter));
+    card.SetVerticalFlip(true);
+    card.Live(1234 * 40);
+    EXPECT_FALSE(ReadFrameCounter(card.Memory(), counter));
+    EXPECT_FALSE(ReadFrameCounter(Picture(100, 40), counter));
+}
+
+TEST(CardVideoTest, MemoryVersionChangesWithEveryNewPictureOnly)
+{
+    Card card;
+    card.Live(0);
+    const auto first = card.MemoryVersion();
+    card.Live(10);   // the same frame
+    EXPECT_EQ(first, card.MemoryVersion());
+    card.Live(40);
+    const auto second = card.MemoryVersion();
+    EXPECT_NE(first, second);
+    card.Freeze(40);
+    card.Live(4000);
+    EXPECT_EQ(second, card.MemoryVersion());
+    card.WriteMemory().Set(0, 0, Rgb(1, 2, 3));
+    EXPECT_NE(second, card.MemoryVersion());
+    const auto written = card.MemoryVersion();
+    card.ClearMemory();
+    EXPECT_NE(written, card.MemoryVersion());
+}

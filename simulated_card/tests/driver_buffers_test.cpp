@@ -29,19 +29,6 @@ std::string LoadBuffer(int x, int y, int w, int h, unsigned long address)
            " " + std::to_string(h) + " address " + std::to_string(address);
 }
 
-void Pump(DWORD ms)
-{
-    DWORD end = GetTickCount() + ms;
-    while (static_cast<LONG>(end - GetTickCount()) > 0) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(10);
-    }
-}
-
 } // namespace
 
 TEST(DriverBuffersTest, MemoryBufferRoundTripInRgbAndYuv)

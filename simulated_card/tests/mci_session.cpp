@@ -66,4 +66,17 @@ std::string BesideProgram(const char* name)
     return dir + name;
 }
 
+void Pump(DWORD ms)
+{
+    DWORD end = GetTickCount() + ms;
+    while (static_cast<LONG>(end - GetTickCount()) > 0) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+}
+
 } // namespace simcard_test

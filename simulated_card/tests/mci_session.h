@@ -42,6 +42,9 @@ private:
     void* p_;
 };
 
+// Handles the thread's messages for `ms` milliseconds.
+void Pump(DWORD ms);
+
 // The full path of a file next to the test program.
 std::string BesideProgram(const char* name);
 

@@ -187,6 +187,25 @@ TEST(KeyingTest, AKeyOutOfAlignmentLeavesKeyColouredTraces)
     EXPECT_EQ((std::vector<Pixel>{drawing, v, v, v, drawing, drawing}), fresh);
 }
 
+TEST(KeyingTest, PackedPixelsIgnoreTheTopByteAsAWindowsReadBackMayFillIt)
+{
+    // A 32-bit read-back may carry anything in its fourth byte: the key
+    // colour is still the key colour, and what is composed carries none.
+    KeyingOptions o;
+    const std::uint32_t key = Pack(o.keyColour), drawing = 0x00102030u;
+    const std::vector<std::uint32_t> video = {0x00AABBCCu, 0xFF445566u, 0x00778899u};
+    const std::vector<std::uint32_t> screen = {0xFF000000u | key, 0x7F000000u | drawing, key};
+    std::vector<std::uint32_t> out(3), painted(3, kNotPainted);
+    ComposeKeyedPacked(o, video.data(), screen.data(), out.data(), painted.data(), 3, 1, 0, 0);
+    EXPECT_EQ((std::vector<std::uint32_t>{0x00AABBCCu, drawing, 0x00778899u}), out);
+    // Next frame, the window shows what was written (with a top byte again):
+    // the video there is still the keyer's own and is replaced.
+    const std::vector<std::uint32_t> shown = {0xFF000000u | out[0], out[1], out[2]};
+    const std::vector<std::uint32_t> next = {0x00010203u, 0x00040506u, 0x00070809u};
+    ComposeKeyedPacked(o, next.data(), shown.data(), out.data(), painted.data(), 3, 1, 0, 0);
+    EXPECT_EQ((std::vector<std::uint32_t>{0x00010203u, drawing, 0x00070809u}), out);
+}
+
 TEST(ColourMapTest, NeutralIsIdentityAndControlsActAsNamed)
 {
     ColourMap neutral;
