@@ -11,9 +11,6 @@ namespace kxmci {
 namespace {
 // The card's own rate: 25 frames a second.
 constexpr std::uint64_t kFrameIntervalMs = 40;
-// Changed pixels are written in bands of this many rows, each as wide as
-// its changes.
-constexpr int kBandRows = 16;
 constexpr std::uint32_t kColourBits = 0xFFFFFFu;
 } // namespace
 
@@ -189,29 +186,30 @@ void VideoPresenter::WriteChanges(HDC dc, const RECT& area)
     // is kept, not covered with video from a stale look.
     again_.Read(dc, area.left, area.top);
     const int w = again_.Width(), h = again_.Height();
-    for (int top = 0; top < h; top += kBandRows) {
-        const int bottom = std::min(top + kBandRows, h);
-        int left = w, right = 0;
-        for (int y = top; y < bottom; ++y) {
-            const std::uint32_t* before = first_.Row(y);
-            std::uint32_t* now = again_.Row(y);
-            std::uint32_t* line = &out_[static_cast<std::size_t>(y) * w];
-            std::uint32_t* painted = &painted_[static_cast<std::size_t>(y) * w];
-            for (int x = 0; x < w; ++x) {
-                const std::uint32_t shown = now[x] & kColourBits;
-                if (shown != (before[x] & kColourBits)) {
-                    line[x] = shown;
-                    painted[x] = kxcard::kNotPainted;
-                } else if (shown != line[x]) {
-                    left = std::min(left, x);
-                    right = std::max(right, x + 1);
-                    now[x] = line[x];
-                }
+    int left = w, right = 0, top = h, bottom = 0;
+    for (int y = 0; y < h; ++y) {
+        const std::uint32_t* before = first_.Row(y);
+        std::uint32_t* now = again_.Row(y);
+        std::uint32_t* line = &out_[static_cast<std::size_t>(y) * w];
+        std::uint32_t* painted = &painted_[static_cast<std::size_t>(y) * w];
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t shown = now[x] & kColourBits;
+            if (shown != (before[x] & kColourBits)) {
+                line[x] = shown;
+                painted[x] = kxcard::kNotPainted;
+            } else if (shown != line[x]) {
+                left = std::min(left, x);
+                right = std::max(right, x + 1);
+                top = std::min(top, y);
+                bottom = y + 1;
+                now[x] = line[x];
             }
         }
-        if (left < right)
-            again_.Write(dc, area.left, area.top, left, top, right - left, bottom - top);
     }
+    // One write of everything that changed, so that the window never shows
+    // half of one frame and half of the next.
+    if (left < right)
+        again_.Write(dc, area.left, area.top, left, top, right - left, bottom - top);
     GdiFlush();
 }
 

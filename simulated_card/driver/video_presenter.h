@@ -8,7 +8,7 @@
 // column and one row map; the video is gathered again only when frame
 // memory, the placement or the area changed; a window that still shows what
 // was written last, with unchanged video, is left alone (frozen video costs
-// one read-back); and only the rows and columns that change are written.
+// one read-back); and only the rectangle around what changed is written.
 #pragma once
 
 #include <windows.h>
@@ -60,8 +60,9 @@ private:
     // Brings `video_` up to date for the area; true when it changed.
     bool GatherVideo(const FrameState& state);
     // Reads the window again into `again_`, keeps in `out_` whatever the
-    // program drew since the first look (`first_`), and writes the bands of
-    // `out_` that differ from what the window shows now.
+    // program drew since the first look (`first_`), and writes the
+    // rectangle around the pixels of `out_` that differ from what the window
+    // shows now.
     void WriteChanges(HDC dc, const RECT& area);
 
     LiveCard& live_;
