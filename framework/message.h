@@ -28,6 +28,8 @@ struct Message {
     LPARAM InitParam() const { return lParam; }
     // WM_KEYDOWN / WM_KEYUP
     UINT VirtualKey() const { return static_cast<UINT>(wParam); }
+    // WM_CHAR: the character typed
+    UINT Character() const { return static_cast<UINT>(wParam); }
     // WM_DRAWITEM
     const DRAWITEMSTRUCT* DrawItem() const { return reinterpret_cast<const DRAWITEMSTRUCT*>(lParam); }
     // WM_CAPTURECHANGED: the window that takes the capture (none when it is released)
@@ -68,6 +70,8 @@ struct Message {
     UINT_PTR TimerId() const { return wParam; }
     // WM_SETCURSOR
     UINT HitTest() const { return LOWORD(lParam); }
+    // WM_SETCURSOR: the window under the cursor
+    HWND CursorWindow() const { return reinterpret_cast<HWND>(wParam); }
     // WM_PALETTECHANGED: the window that changed the system palette
     HWND PaletteWindow() const { return reinterpret_cast<HWND>(wParam); }
 };

@@ -113,7 +113,11 @@ RECT CRectTracker::Dragged(const RECT& start, int hit, int dx, int dy) const
 
 bool CRectTracker::Track(HWND wnd, POINT start)
 {
-    int hit = HitTest(start);
+    return TrackHit(wnd, start, HitTest(start));
+}
+
+bool CRectTracker::TrackHit(HWND wnd, POINT start, int hit)
+{
     if (hit == kHitNothing)
         return false;
     const RECT original = rect_;
@@ -130,6 +134,7 @@ bool CRectTracker::Track(HWND wnd, POINT start)
         case WM_LBUTTONUP: {
             RECT before = Bounds();
             rect_ = Dragged(original, hit, GET_X_LPARAM(msg.lParam) - start.x, GET_Y_LPARAM(msg.lParam) - start.y);
+            AdjustRect(hit, rect_);
             RECT after = Bounds();
             InvalidateRect(wnd, &before, TRUE);
             InvalidateRect(wnd, &after, TRUE);

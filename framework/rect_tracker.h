@@ -45,8 +45,18 @@ public:
     // Runs the drag from a button press at `start` (client coordinates of
     // wnd).  True when the rectangle changed; Escape restores it.
     bool Track(HWND wnd, POINT start);
+    // Runs the drag of `hit` (a handle, or kHitMiddle for a move) whatever
+    // lies under `start`.
+    bool TrackHit(HWND wnd, POINT start, int hit);
+
+    virtual ~CRectTracker() = default;
 
     SIZE minSize{4, 4};
+
+protected:
+    // Called at every step of a drag with the rectangle the mouse asks for:
+    // an owner with rules of its own (sizes, bounds) changes it here.
+    virtual void AdjustRect(int hit, RECT& rect) {}
 
 private:
     // The outer rectangle covered by border and handles (for repainting).

@@ -134,3 +134,52 @@ void CVDDoc::OnFileSave()
     }
     view->SetFreeze(wasFrozen, true);
 }
+
+void CVDDoc::OnCopyTo()
+{
+    CVDView* view = View();
+    if (!view)
+        return;
+    const bool wasFrozen = view->SetFreeze(true, true);
+    std::string path;
+    {
+        ChromaKeyPause pause(*view);
+        const std::string filter = LoadText(IDS_SAVE_FILTER);
+        CSaveImageDlg dialog(GetParent(view->Handle()), filter.c_str());
+        if (dialog.DoModal() == IDOK)
+            path = dialog.PathName();
+    }
+    if (!path.empty()) {
+        const RECT r = view->WorkingRect();
+        const std::string type = GetFormatString(kTypeWordsMode, kChosenType);
+        framework::CWaitCursor busy;
+        SendOverlayCommand(overlay::kVerbSave, overlay::kFmtFileTypeAt, path.c_str(), type.c_str(),
+                           static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.right - r.left),
+                           static_cast<int>(r.bottom - r.top));
+    }
+    view->SetFreeze(wasFrozen, true);
+}
+
+void CVDDoc::OnPasteFrom()
+{
+    CVDView* view = View();
+    if (!view)
+        return;
+    std::string path;
+    {
+        ChromaKeyPause pause(*view);
+        const std::string filter = LoadText(IDS_OPEN_FILTER);
+        COpenImageDlg dialog(nullptr, nullptr, OFN_HIDEREADONLY | OFN_SHOWHELP | OFN_ENABLETEMPLATE, filter.c_str(),
+                             nullptr);
+        dialog.SetFileSearch(SearchForFile);
+        if (dialog.DoModal() == IDOK)
+            path = dialog.PathName();
+    }
+    if (path.empty())
+        return;
+    view->SetFreeze(true, true);
+    const RECT r = view->WorkingRect();
+    framework::CWaitCursor busy;
+    SendOverlayCommand(overlay::kVerbLoad, overlay::kFmtFileAt, path.c_str(), static_cast<int>(r.left),
+                       static_cast<int>(r.top), static_cast<int>(r.right - r.left), static_cast<int>(r.bottom - r.top));
+}

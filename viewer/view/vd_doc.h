@@ -13,12 +13,18 @@ class CVDDoc : public framework::Routed<CVDDoc, framework::CDocument> {
 protected:
     void OnFileOpen();
     void OnFileSave();
+    // The working rectangle of the view saved to a file, or a file loaded
+    // into it.
+    void OnCopyTo();
+    void OnPasteFrom();
     void OnUpdateFileOpen(framework::CCmdUI& ui);
 
     friend struct framework::TableAccess;
     static constexpr framework::CommandEntry<CVDDoc> kCommands[] = {
         {ID_FILE_OPEN, &CVDDoc::OnFileOpen},
         {ID_FILE_SAVE, &CVDDoc::OnFileSave},
+        {ID_EDIT_COPY_TO, &CVDDoc::OnCopyTo},
+        {ID_EDIT_PASTE_FROM, &CVDDoc::OnPasteFrom},
     };
     static constexpr framework::UpdateEntry<CVDDoc> kUpdates[] = {
         {ID_FILE_OPEN, &CVDDoc::OnUpdateFileOpen},

@@ -46,6 +46,8 @@ ViewState CVDView::State() const
     s.chromaKeyActive = chromaKeyActive_;
     s.backgroundLoaded = background_ != nullptr;
     s.backgroundShown = background_ && backgroundShown_;
+    s.hasSelection = !IsRectEmpty(&selection_);
+    s.hasCurrentText = texts_.Current() != nullptr;
     return s;
 }
 
@@ -68,12 +70,7 @@ void CVDView::OnInitialUpdate()
     RECT client = ClientRect();
     SetScrollSizes(SIZE{client.right, client.bottom});
     // The in-place editor of the text annotations waits hidden over the picture.
-    HWND editor = CreateWindowExA(0, "EDIT", "",
-                                  WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN, 0, 0,
-                                  client.right, client.bottom, hwnd_, reinterpret_cast<HMENU>(UINT_PTR{IDC_TEXT_EDITOR}),
-                                  GetModuleHandleA(nullptr), nullptr);
-    if (editor)
-        SendMessageA(editor, EM_SETMODIFY, FALSE, 0);
+    texts_.Create(hwnd_);
     if (!contextMenu_)
         contextMenu_ = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_VIEW_CONTEXT));
     UpdateStatus();
@@ -130,9 +127,12 @@ void CVDView::OnScrolled()
     UpdateStatus();
 }
 
-// The picture itself is the card's: painting only keeps the panes current.
-void CVDView::OnDraw(HDC)
+// The picture itself is the card's: painting draws the texts over it and
+// the selection's focus rectangle, and keeps the panes current.
+void CVDView::OnDraw(HDC dc)
 {
+    texts_.Draw(dc);
+    DrawBand(dc);
     UpdateStatus();
 }
 
@@ -192,12 +192,21 @@ void CVDView::OnPrint(HDC dc, framework::CPrintInfo& info)
         // cannot draw on gets the same picture stretched by GDI.
         if (printPicture_ && !(printImage_ && printImage_->Draw(dc, target)))
             StretchPicture(dc, target, *printPicture_);
-        return;
-    }
-    // After the print dialog and in the preview: the frame memory grabbed
-    // again, stretched into the page.
-    if (CPictureBuffer* grab = frame_ ? frame_->GrabRegion(client) : nullptr)
+    } else if (CPictureBuffer* grab = frame_ ? frame_->GrabRegion(client) : nullptr) {
+        // After the print dialog and in the preview: the frame memory
+        // grabbed again, stretched into the page.
         StretchPicture(dc, target, *grab);
+    }
+    // The texts over it, scaled as the picture is.
+    if (texts_.Texts().List().Empty())
+        return;
+    const int saved = SaveDC(dc);
+    SetMapMode(dc, MM_ANISOTROPIC);
+    SetWindowExtEx(dc, client.right, client.bottom, nullptr);
+    SetViewportExtEx(dc, page.width, page.height, nullptr);
+    SetViewportOrgEx(dc, page.left, page.top, nullptr);
+    texts_.Draw(dc, false);
+    RestoreDC(dc, saved);
 }
 
 void CVDView::OnEndPrinting(HDC, framework::CPrintInfo&)
@@ -241,7 +250,7 @@ void CVDView::UpdateStatus()
         return;
     HWND frame = FrameWindow();
     if (frame && IsWindowVisible(frame)) {
-        RECT work = ClientRect();
+        RECT work = WorkingRect();
         SetPaneText(kPaneSize, IDS_PANE_SIZE_FORMAT, work.right - work.left, work.bottom - work.top);
         SetPaneText(kPanePosition, IDS_PANE_POSITION_FORMAT, work.left + ScrollPosition().x,
                     work.top + ScrollPosition().y);
@@ -275,7 +284,7 @@ void CVDView::SetSource(int source)
 CVDView::ScreenOverlay CVDView::Overlay() const
 {
     ScreenOverlay over;
-    over.drawings = background_ != nullptr;
+    over.drawings = background_ != nullptr || !texts_.Texts().List().Empty();
     over.exportTarget = exportTarget_;
     over.keyColour = keyColour_;
     over.keyLock = keyLock_;
@@ -406,22 +415,6 @@ LRESULT CVDView::OnFindClientPoint(const Message& m)
     VideoKeyOff();
     if (!frozen_)
         SendFreeze(false);
-    return 0;
-}
-
-// A right click offers the view's display modes.  The commands go to the
-// main frame, which routes them (and sets their states) like the menu bar's.
-LRESULT CVDView::OnContextMenu(const Message& m)
-{
-    HMENU popup = contextMenu_ ? GetSubMenu(contextMenu_, kPopupNothing) : nullptr;
-    if (!popup)
-        return 0;
-    POINT at = m.Point();
-    if (at.x == -1 && at.y == -1) {  // from the keyboard: the view's corner
-        at = POINT{0, 0};
-        ClientToScreen(hwnd_, &at);
-    }
-    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, FrameWindow(), nullptr);
     return 0;
 }
 

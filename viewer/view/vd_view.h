@@ -9,6 +9,7 @@
 #include "message_table.h"
 #include "registered_messages.h"
 #include "scroll_view.h"
+#include "text_layer.h"
 #include "video_frame.h"
 #include "view_commands.h"
 #include <array>
@@ -90,6 +91,17 @@ public:
     // Set while the view draws for the printer: no placement is sent then.
     bool Printing() const { return printing_; }
 
+    // The region selection (client pixels, empty for none) and the working
+    // rectangle every region command acts on: the selection, or the whole
+    // client area.
+    RECT Selection() const { return selection_; }
+    RECT WorkingRect() const;
+    // Empties the selection, erasing its focus rectangle.
+    void ClearSelection();
+    // The text annotations drawn over the picture.
+    const CTextLayer& Texts() const { return texts_; }
+    CTextLayer& Texts() { return texts_; }
+
 protected:
     void OnInitialUpdate() override;
     void OnScrolled() override;
@@ -108,6 +120,24 @@ protected:
     LRESULT OnUpdateVideo(const framework::Message& m);
     LRESULT OnFindClientPoint(const framework::Message& m);
     LRESULT OnContextMenu(const framework::Message& m);
+    LRESULT OnLeftButtonDown(const framework::Message& m);
+    LRESULT OnLeftButtonDoubleClick(const framework::Message& m);
+    LRESULT OnMouseMove(const framework::Message& m);
+    LRESULT OnLeftButtonUp(const framework::Message& m);
+    LRESULT OnCaptureChanged(const framework::Message& m);
+    LRESULT OnSetCursor(const framework::Message& m);
+
+    // Region commands (the clipboard and the frame memory, through the card).
+    void OnClear();
+    void OnCut();
+    void OnCopy();
+    void OnPaste();
+    void OnUpdateRegionCommand(framework::CCmdUI& ui);
+    // Text commands.
+    void OnAddText();
+    void OnEditText();
+    void OnDeleteText();
+    void OnTextFont();
 
     void OnFreeze();
     void OnInvert();
@@ -126,6 +156,12 @@ protected:
         {WM_ERASEBKGND, &CVDView::OnEraseBackground},
         {WM_WINDOWPOSCHANGED, &CVDView::OnWindowPosChanged},
         {WM_CONTEXTMENU, &CVDView::OnContextMenu},
+        {WM_LBUTTONDOWN, &CVDView::OnLeftButtonDown},
+        {WM_LBUTTONDBLCLK, &CVDView::OnLeftButtonDoubleClick},
+        {WM_MOUSEMOVE, &CVDView::OnMouseMove},
+        {WM_LBUTTONUP, &CVDView::OnLeftButtonUp},
+        {WM_CAPTURECHANGED, &CVDView::OnCaptureChanged},
+        {WM_SETCURSOR, &CVDView::OnSetCursor},
         {&g_msgUpdateVideo, &CVDView::OnUpdateVideo},
         {&g_msgFindClientPt, &CVDView::OnFindClientPoint},
     };
@@ -139,6 +175,14 @@ protected:
         {ID_VIEW_NEW_COLOR_KEY, &CVDView::OnNewColorKey},
         {ID_VIEW_VIDEO, &CVDView::ShowCardPicture},
         {ID_VIEW_BACKGROUND, &CVDView::OnShowBackground},
+        {ID_EDIT_CLEAR, &CVDView::OnClear},
+        {ID_EDIT_CUT, &CVDView::OnCut},
+        {ID_EDIT_COPY, &CVDView::OnCopy},
+        {ID_EDIT_PASTE, &CVDView::OnPaste},
+        {ID_TEXT_ADD, &CVDView::OnAddText},
+        {ID_TEXT_EDIT, &CVDView::OnEditText},
+        {ID_TEXT_DELETE, &CVDView::OnDeleteText},
+        {ID_TEXT_FONT, &CVDView::OnTextFont},
     };
     // The rule table (ViewCommandState) gives the states; full screen, the
     // ids between the display modes, is the frame's.
@@ -149,12 +193,27 @@ protected:
         {ID_VIEW_BACKGROUND, &CVDView::OnUpdateCommand},
         {ID_VIEW_NEW_COLOR_KEY, &CVDView::OnUpdateCommand},
         {ID_VIEW_CHROMA_KEY, &CVDView::OnUpdateCommand},
+        {ID_EDIT_CLEAR, &CVDView::OnUpdateCommand},
+        {ID_EDIT_CUT, &CVDView::OnUpdateCommand},
+        {ID_EDIT_COPY, &CVDView::OnUpdateCommand},
+        {ID_EDIT_PASTE, &CVDView::OnUpdateRegionCommand},
+        {framework::IdRange{ID_EDIT_COPY_TO, ID_EDIT_PASTE_FROM}, &CVDView::OnUpdateCommand},
+        {framework::IdRange{ID_TEXT_ADD, ID_TEXT_FONT}, &CVDView::OnUpdateCommand},
     };
 
 private:
     HWND FrameWindow() const;
     void SetPaneText(StatusPane pane, UINT formatEntry, int a, int b = 0, int argCount = 2);
     void RepaintNow(bool erase = true);
+    // The rubber band: its focus rectangle (drawn twice, it is gone), the
+    // end of a drag, and the panes while dragging.
+    void DrawBand(HDC dc) const;
+    void InvertBand();
+    void EndBand();
+    // A left click on the picture: texts first, then the band.
+    void PressPicture(POINT point, bool shift);
+    // Copy: true when the card put the region on the clipboard.
+    bool CopyRegion();
 
     IVideoFrame* frame_ = nullptr;
     CDisplayModes modes_;
@@ -178,4 +237,9 @@ private:
     std::unique_ptr<CPictureBuffer> printPicture_;
     std::unique_ptr<CBackgroundImage> printImage_;
     std::unique_ptr<ChromaKeyPause> printPause_;
+    // The region selection and its rubber band.
+    RECT selection_{};
+    POINT anchor_{};
+    bool banding_ = false;
+    CTextLayer texts_;
 };

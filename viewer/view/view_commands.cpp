@@ -40,6 +40,16 @@ CommandState ViewCommandState(unsigned id, const ViewState& s)
     case ID_VIEW_VIDEO: return Radio(live, !s.backgroundShown);
     case ID_VIEW_BACKGROUND: return Radio(live && s.backgroundLoaded, s.backgroundLoaded && s.backgroundShown);
     case ID_VIEW_NEW_COLOR_KEY: return Check(live && s.backgroundLoaded, false);
+    case ID_EDIT_CLEAR:
+    case ID_EDIT_CUT:
+    case ID_EDIT_COPY: return Check(live, false);
+    case ID_EDIT_PASTE: return Check(live && s.pasteAvailable, false);
+    case ID_EDIT_COPY_TO:
+    case ID_EDIT_PASTE_FROM: return Check(live && s.hasSelection, false);
+    case ID_TEXT_ADD: return Check(true, false);
+    case ID_TEXT_EDIT:
+    case ID_TEXT_DELETE:
+    case ID_TEXT_FONT: return Check(s.hasCurrentText, false);
     default: return {};
     }
 }

@@ -21,6 +21,9 @@ struct ViewState {
     bool chromaKeyActive = false;
     bool backgroundLoaded = false;
     bool backgroundShown = false;
+    bool hasSelection = false;     // a region is selected
+    bool pasteAvailable = false;   // the clipboard holds a picture Paste takes
+    bool hasCurrentText = false;   // a text object is current
     bool fullScreen = false;       // main frame
     bool rotationRunning = false;  // main frame
     bool strobeRunning = false;    // main frame

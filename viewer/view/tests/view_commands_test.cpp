@@ -75,3 +75,31 @@ TEST(ViewCommands, VideoAndBackgroundItems)
 }
 
 }  // namespace
+
+TEST(ViewCommands, RegionCommandsNeedASelectionOrAPictureOnTheClipboard)
+{
+    ViewState s;
+    for (unsigned id : {ID_EDIT_CLEAR, ID_EDIT_CUT, ID_EDIT_COPY})
+        EXPECT_TRUE(ViewCommandState(id, s).enabled) << id;   // the whole client area without a selection
+    for (unsigned id : {ID_EDIT_PASTE, ID_EDIT_COPY_TO, ID_EDIT_PASTE_FROM})
+        EXPECT_FALSE(ViewCommandState(id, s).enabled) << id;
+    s.hasSelection = true;
+    s.pasteAvailable = true;
+    for (unsigned id : {ID_EDIT_PASTE, ID_EDIT_COPY_TO, ID_EDIT_PASTE_FROM})
+        EXPECT_TRUE(ViewCommandState(id, s).enabled) << id;
+    s.exported = true;
+    for (unsigned id : {ID_EDIT_CLEAR, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_COPY_TO, ID_EDIT_PASTE_FROM})
+        EXPECT_FALSE(ViewCommandState(id, s).enabled) << id;
+}
+
+TEST(ViewCommands, TextCommandsNeedACurrentTextButAddTextIsAlwaysThere)
+{
+    ViewState s;
+    s.exported = true;
+    EXPECT_TRUE(ViewCommandState(ID_TEXT_ADD, s).enabled);
+    for (unsigned id : {ID_TEXT_EDIT, ID_TEXT_DELETE, ID_TEXT_FONT})
+        EXPECT_FALSE(ViewCommandState(id, s).enabled) << id;
+    s.hasCurrentText = true;
+    for (unsigned id : {ID_TEXT_EDIT, ID_TEXT_DELETE, ID_TEXT_FONT})
+        EXPECT_TRUE(ViewCommandState(id, s).enabled) << id;
+}
