@@ -21,6 +21,8 @@ public:
     std::vector<SentCommand> sent;
     std::string reply;
     MCIERROR error = 0;
+    // When set, `error` is the answer only to commands that contain this text.
+    std::string failWhen;
     std::string errorText = "The driver cannot carry out this command.";
 
     MCIERROR Send(const char* command, char* replyBuffer, UINT replyLength, HWND callback) override
@@ -31,7 +33,7 @@ public:
             std::memcpy(replyBuffer, reply.data(), n);
             replyBuffer[n] = '\0';
         }
-        return error;
+        return failWhen.empty() || std::string(command).find(failWhen) != std::string::npos ? error : 0;
     }
 
     void ErrorText(MCIERROR, char* text, UINT textLength) override

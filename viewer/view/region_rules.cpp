@@ -33,5 +33,7 @@ ViewRect WorkingRect(const ViewRect& selection, const ViewRect& client)
 
 bool PasteAvailable(const ClipboardPicture& clipboard)
 {
-    return clipboard.dib || (clipboard.bitmap && clipboard.planes * clipboard.bitsPerPixel > 1);
+    if (clipboard.bitmap && clipboard.planes > 0)
+        return clipboard.planes * clipboard.bitsPerPixel > 1;
+    return clipboard.dib;
 }

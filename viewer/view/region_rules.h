@@ -20,5 +20,7 @@ struct ClipboardPicture {
     int bitsPerPixel = 0;
 };
 // A device-independent bitmap, or a bitmap of more than one bit per pixel
-// over all planes (a monochrome bitmap does not qualify).
+// over all planes (a monochrome bitmap does not qualify).  A bitmap whose
+// depth is known decides: the platform offers a DIB made from any bitmap on
+// the clipboard, a monochrome one too.
 bool PasteAvailable(const ClipboardPicture& clipboard);

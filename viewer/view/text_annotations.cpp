@@ -14,6 +14,7 @@ TextObject* TextAnnotations::Add(const FontRecord& font, std::uint32_t colour)
     list_.DeselectAll();
     list_.SetCurrent(added);
     BeginEdit(added);
+    editor_.Repaint();
     return added;
 }
 

@@ -242,4 +242,8 @@ private:
     POINT anchor_{};
     bool banding_ = false;
     CTextLayer texts_;
+    // Whether Paste can take the clipboard's picture, as of this clipboard
+    // sequence number.
+    DWORD clipboardSequence_ = 0;
+    bool pasteAvailable_ = false;
 };

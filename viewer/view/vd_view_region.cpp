@@ -22,7 +22,7 @@ ClipboardPicture ClipboardContents(HWND owner)
     ClipboardPicture c;
     c.dib = IsClipboardFormatAvailable(CF_DIB) != FALSE;
     c.bitmap = IsClipboardFormatAvailable(CF_BITMAP) != FALSE;
-    if (c.dib || !c.bitmap || !OpenClipboard(owner))
+    if (!c.bitmap || !OpenClipboard(owner))
         return c;
     if (HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP))) {
         BITMAP info{};
@@ -70,8 +70,15 @@ void CVDView::OnPaste()
 
 void CVDView::OnUpdateRegionCommand(framework::CCmdUI& ui)
 {
+    // The clipboard is looked at again only when its contents changed: a
+    // bitmap made from a DIB is costly, and states are updated when idle.
+    const DWORD sequence = GetClipboardSequenceNumber();
+    if (sequence != clipboardSequence_ || sequence == 0) {
+        clipboardSequence_ = sequence;
+        pasteAvailable_ = PasteAvailable(ClipboardContents(hwnd_));
+    }
     ViewState s = State();
-    s.pasteAvailable = PasteAvailable(ClipboardContents(hwnd_));
+    s.pasteAvailable = pasteAvailable_;
     ui.Enable(ViewCommandState(ui.Id(), s).enabled);
 }
 

@@ -37,6 +37,11 @@ TEST(RegionRulesTest, PasteTakesADibOrABitmapOfMoreThanOneBit)
     EXPECT_TRUE(PasteAvailable({false, true, 1, 4}));
     EXPECT_TRUE(PasteAvailable({false, true, 4, 1}));    // four planes of one bit
     EXPECT_TRUE(PasteAvailable({false, true, 1, 24}));
+    // The DIB the platform makes from a monochrome bitmap does not count;
+    // a bitmap that could not be looked at leaves the DIB to decide.
+    EXPECT_FALSE(PasteAvailable({true, true, 1, 1}));
+    EXPECT_TRUE(PasteAvailable({true, true, 0, 0}));
+    EXPECT_FALSE(PasteAvailable({false, true, 0, 0}));
 }
 
 TEST(RegionRulesTest, InsideMeansTheOverlapIsTheWholeInnerRectangle)
