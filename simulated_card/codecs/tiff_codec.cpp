@@ -1,9 +1,9 @@
-// TIFF files: reads strip-organised pictures with 8-bit samples, RGB (with or
-// without extra samples), palette or grey (either polarity), uncompressed,
-// LZW (with or without horizontal differencing) or PackBits, in either byte
-// order; hands the other variants the platform's imaging component reads
-// (Deflate or JPEG compression, tiles, 1- to 16-bit samples, separate planes,
-// CMYK) to it, once the header and the data's place in the file have been
+// TIFF files: reads strip-organised pictures with 8-bit samples (interleaved
+// or in separate planes), RGB (with or without extra samples), palette or grey
+// (either polarity), uncompressed, LZW (with or without horizontal
+// differencing) or PackBits, in either byte order; hands the other variants
+// the platform's imaging component reads (Deflate or JPEG compression, tiles,
+// 1- to 16-bit samples, CMYK) to it, once the header and the data's place in the file have been
 // checked. Writes little-endian files, 24-bit RGB, 8-bit palette or 8-bit
 // grey, uncompressed (8K strips) or LZW in strips of 4K, 8K or 16K bytes.
 #include <algorithm>
@@ -73,10 +73,10 @@ struct TiffInfo {
 
 bool isGrey(const TiffInfo& t) { return t.photometric == kWhiteIsZero || t.photometric == kBlackIsZero; }
 
-// What our own decoder reads: strips of interleaved 8-bit samples,
-// uncompressed, LZW or PackBits.
+// What our own decoder reads: strips of 8-bit samples, interleaved or in
+// separate planes, uncompressed, LZW or PackBits.
 bool ownReaderCovers(const TiffInfo& t) {
-  if (t.tiled || t.planar != 1 || t.bitsPerSample() != 8) return false;
+  if (t.tiled || t.bitsPerSample() != 8 || (t.planar != 1 && t.planar != 2)) return false;
   if (t.compression != kNone && t.compression != kLzw && t.compression != kPackBits) return false;
   return (t.photometric == kRgb && t.samples >= 3 && t.samples <= 4) ||
          ((t.photometric == kPalette || isGrey(t)) && t.samples >= 1 && t.samples <= 2);
@@ -104,7 +104,6 @@ std::string platformVariant(const TiffInfo& t) {
   if (t.compression == kJpeg) return "JPEG compression";
   if (t.tiled) return "tiles";
   if (t.bitsPerSample() != 8) return std::to_string(t.bitsPerSample()) + "-bit samples";
-  if (t.planar != 1) return "separate colour planes";
   return "this colour layout";
 }
 
@@ -279,38 +278,46 @@ Picture decodeTiff(const std::uint8_t* data, std::size_t size, const DecodeLimit
     auto level = [](std::uint32_t v) { return std::uint8_t((std::min<std::uint32_t>(v, 65535) * 255 + 32767) / 65535); };
     for (int i = 0; i < 256; ++i) palette[i] = {level(t.colorMap[i]), level(t.colorMap[256 + i]), level(t.colorMap[512 + i])};
   }
-  const std::size_t w = t.width, rows = t.height, spp = t.samples, rowBytes = w * spp;
+  // Interleaved samples come in one set of strips; separate planes in one
+  // set per sample, each strip holding one sample of its rows' pixels.
+  const std::size_t w = t.width, rows = t.height, spp = t.samples;
+  const std::size_t planes = t.planar == 2 ? spp : 1, stripSpp = spp / planes, rowBytes = w * stripSpp;
   const std::size_t perStrip = std::min<std::size_t>(std::max<std::uint32_t>(t.rowsPerStrip, 1), rows);
   const std::size_t strips = (rows + perStrip - 1) / perStrip;
-  if (t.offsets.size() < strips) failCodec("the TIFF strips are missing");
+  if (t.offsets.size() < strips * planes) failCodec("the TIFF strips are missing");
   // The strips must be long enough to expand to the picture (by the best
   // ratio of their compression) before the whole of it is allocated.
   std::uint64_t stored = 0;
-  for (std::size_t s = 0; s < strips; ++s) stored += std::min<std::uint64_t>(t.counts[s], size);
-  const std::uint64_t ratio = t.compression == kLzw ? 3641 : t.compression == kPackBits ? 64 : 1;
-  if (stored * ratio < std::uint64_t(rowBytes) * rows) failCodec("the TIFF strips are too short for the picture");
-  std::vector<std::uint8_t> plain(rowBytes * rows, 0);
-  for (std::size_t s = 0; s < strips; ++s) {
-    std::size_t first = s * perStrip, count = std::min(perStrip, rows - first);
-    std::uint8_t* dst = plain.data() + first * rowBytes;
-    const std::size_t want = count * rowBytes;
-    if (t.offsets[s] > size || t.counts[s] > size - t.offsets[s]) failCodec("a TIFF strip lies outside the file");
-    const std::uint8_t* src = data + t.offsets[s];
-    const std::size_t n = t.counts[s];
-    std::size_t got;
-    if (t.compression == kLzw) got = lzwDecode(LzwDialect::Tiff, 8, src, n, dst, want);
-    else if (t.compression == kPackBits) got = unpackBits(src, n, dst, want);
-    else { got = std::min(n, want); std::memcpy(dst, src, got); }
-    if (got < want) failCodec("a TIFF strip is truncated or damaged");
-    if (t.predictor == 2)
-      for (std::size_t r = 0; r < count; ++r) {
-        std::uint8_t* p = dst + r * rowBytes;
-        for (std::size_t i = spp; i < rowBytes; ++i) p[i] = std::uint8_t(p[i] + p[i - spp]);
-      }
+  for (std::size_t s = 0; s < strips * planes; ++s) stored += std::min<std::uint64_t>(t.counts[s], size);
+  if (stored * bestRatio(t.compression) < std::uint64_t(w) * spp * rows) failCodec("the TIFF strips are too short for the picture");
+  std::vector<std::uint8_t> plain(w * spp * rows, 0), plane(planes > 1 ? rowBytes * rows : 0);
+  for (std::size_t p = 0; p < planes; ++p) {
+    std::uint8_t* target = planes > 1 ? plane.data() : plain.data();
+    for (std::size_t s = 0; s < strips; ++s) {
+      const std::size_t unit = p * strips + s;
+      std::size_t first = s * perStrip, count = std::min(perStrip, rows - first);
+      std::uint8_t* dst = target + first * rowBytes;
+      const std::size_t want = count * rowBytes;
+      if (t.offsets[unit] > size || t.counts[unit] > size - t.offsets[unit]) failCodec("a TIFF strip lies outside the file");
+      const std::uint8_t* src = data + t.offsets[unit];
+      const std::size_t n = t.counts[unit];
+      std::size_t got;
+      if (t.compression == kLzw) got = lzwDecode(LzwDialect::Tiff, 8, src, n, dst, want);
+      else if (t.compression == kPackBits) got = unpackBits(src, n, dst, want);
+      else { got = std::min(n, want); std::memcpy(dst, src, got); }
+      if (got < want) failCodec("a TIFF strip is truncated or damaged");
+      if (t.predictor == 2)
+        for (std::size_t r = 0; r < count; ++r) {
+          std::uint8_t* q = dst + r * rowBytes;
+          for (std::size_t i = stripSpp; i < rowBytes; ++i) q[i] = std::uint8_t(q[i] + q[i - stripSpp]);
+        }
+    }
+    if (planes > 1)
+      for (std::size_t i = 0; i < w * rows; ++i) plain[i * spp + p] = plane[i];
   }
   Picture pic{int(w), int(rows)};
   for (std::size_t y = 0; y < rows; ++y) {
-    const std::uint8_t* s = plain.data() + y * rowBytes;
+    const std::uint8_t* s = plain.data() + y * w * spp;
     std::uint8_t* d = pic.row(int(y));
     if (t.photometric == kRgb) {
       for (std::size_t x = 0; x < w; ++x, s += spp, d += 3) { d[0] = s[2]; d[1] = s[1]; d[2] = s[0]; }
