@@ -104,6 +104,7 @@ std::string platformVariant(const TiffInfo& t) {
   if (t.compression == kJpeg) return "JPEG compression";
   if (t.tiled) return "tiles";
   if (t.bitsPerSample() != 8) return std::to_string(t.bitsPerSample()) + "-bit samples";
+  if (t.photometric == kSeparated) return "CMYK colours";
   return "this colour layout";
 }
 
