@@ -256,6 +256,9 @@ bool looksLikeTiff(const std::uint8_t* data, std::size_t size) {
 
 PictureInfo identifyTiff(const std::uint8_t* data, std::size_t size) {
   TiffInfo t = readInfo(data, size, false);
+  // A file for the platform's decoder is answered for only when its data
+  // would pass the checks a load makes before handing it over.
+  if (!ownReaderCovers(t)) checkPlatformData(readInfo(data, size, true), size, DecodeLimits{});
   requireReader(t);
   return {formatNumberOf(t), int(std::min<std::uint32_t>(t.width, INT32_MAX)), int(std::min<std::uint32_t>(t.height, INT32_MAX))};
 }
