@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Writes the picture files ImageMagick makes in the variants only the
 # platform's imaging component decodes (TIFF with Deflate, tiles, 16-bit
-# samples, CMYK, 4-bit palettes), each beside ImageMagick's
+# samples, CMYK, 2- and 4-bit palettes, 1-bit grey), each beside ImageMagick's
 # own reading of it as a plain 24-bit bitmap (NAME.bmp), for the Windows side
 # to compare against. Usage: make_magick_files.sh DIR
 set -euo pipefail
@@ -29,4 +29,6 @@ make tiff_tiles_lzw.tif rose.ppm -compress LZW -define tiff:tile-geometry=16x48
 make tiff_tiles_zip_16bit.tif deep.png -define tiff:tile-geometry=32x16
 make tiff_cmyk.tif rose.ppm -colorspace CMYK -compress None
 make tiff_palette_4bit.tif rose.ppm -colors 16 -depth 4 -compress None
+make tiff_palette_2bit.tif rose.ppm -colors 4 -depth 2 -compress None
+make tiff_bilevel.tif rose.ppm -monochrome -depth 1 -compress None
 echo "ImageMagick's files written to $dir"

@@ -278,7 +278,8 @@ TEST(MagickFiles, TiffVariantsReadAsImageMagickReadsThem) {
       {"tiff_zip_gray.tif", kTiff8Gray, 70, 0},     {"tiff_zip_alpha.tif", kTiff24, 70, 0},
       {"tiff_tiles.tif", kTiff24, 70, 0},           {"tiff_tiles_lzw.tif", kTiff24Lzw, 70, 0},
       {"tiff_tiles_zip_16bit.tif", kTiff24, 83, 1}, {"tiff_cmyk.tif", kTiff24, 70, 1},
-      {"tiff_palette_4bit.tif", kTiff8, 70, 0},
+      {"tiff_palette_4bit.tif", kTiff8, 70, 0},     {"tiff_palette_2bit.tif", kTiff8, 70, 0},
+      {"tiff_bilevel.tif", kTiff8Gray, 70, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
