@@ -1,6 +1,8 @@
-// JPEG recognition and header reading, which need no platform codec: the
-// frame header gives the dimensions and the count of components.
+// JPEG recognition and header reading, which need no platform codec (the
+// frame header gives the dimensions and the count of components); decoding
+// is the platform's.
 #include "format_codecs.h"
+#include "platform_decoder.h"
 
 namespace kx::codecs {
 
@@ -32,6 +34,12 @@ PictureInfo identifyJpeg(const std::uint8_t* data, std::size_t size) {
     if (width == 0 || height == 0 || components == 0) failCodec("bad JPEG dimensions");
     return {components == 1 ? kJpegGray : kJpeg, width, height};
   }
+}
+
+Picture decodeJpeg(const std::uint8_t* data, std::size_t size, const DecodeLimits& limits) {
+  PictureInfo info = identifyJpeg(data, size);
+  checkDimensions(info.width, info.height, limits);
+  return decodeOnPlatform(PlatformFormat::Jpeg, data, size, limits);
 }
 
 }  // namespace kx::codecs

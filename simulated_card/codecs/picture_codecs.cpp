@@ -5,12 +5,12 @@
 #include <new>
 
 #include "format_codecs.h"
+#include "platform_decoder.h"
 #include "yuv_rule.h"
 
 namespace kx::codecs {
 
 Status validateOptions(const SaveOptions& options);
-bool jpegCodecAvailable();
 
 namespace {
 
@@ -122,7 +122,7 @@ Status encodePicture(const Picture& picture, const SaveOptions& options, std::ve
   return s;
 }
 
-bool canDecode(FileFormat format) { return format != FileFormat::Jpeg || jpegCodecAvailable(); }
+bool canDecode(FileFormat format) { return format != FileFormat::Jpeg || platformDecoderAvailable(); }
 bool canEncode(FileFormat) { return true; }
 
 }  // namespace kx::codecs

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "mci_session.h"
+#include "tiff_builder.h"
 
 using namespace simcard_test;
 
@@ -127,5 +128,47 @@ TEST(DriverFilesTest, AFailedSaveLeavesTheOldFileAndBadFilesAreRefused)
     ASSERT_EQ(0u, Send("load VCKX310 \"" + path + "\"").rc);
     EXPECT_EQ("frozen", Send("status VCKX310 mode").text);
     EXPECT_EQ((std::vector<long>{0, 0, 0}), Numbers(Send("get VCKX310 pixel rgb at 40 40 0 0").text));
+    DeleteFileA(path.c_str());
+}
+
+TEST(DriverFilesTest, TiffVariantsOfOtherToolsLoadAndAnswerAndHostileOnesAreRefused)
+{
+    OpenCard card;
+    ASSERT_EQ(0u, card.rc());
+    // 48 x 32 pixels as the buffer rows of Grab (bottom row first, padded).
+    kx::codecs::Picture picture(48, 32);
+    std::vector<unsigned char> expected(Stride(48) * 32, 0);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 48; ++x)
+            for (int c = 0; c < 3; ++c) {
+                const auto v = static_cast<unsigned char>(x * 5 + y * 7 + c * 60);
+                picture.row(y)[3 * x + c] = v;
+                expected[Stride(48) * (31 - y) + 3 * x + c] = v;
+            }
+    kx::codecs::test::TiffLayout layout;
+    layout.bits = 16;
+    layout.tileSize = 32;
+    layout.deflate = true;
+    kx::codecs::test::TiffBuild build = kx::codecs::test::tiffOf(picture, layout);
+    const std::string path = TempFile("simcard tiles.tif");
+    auto write = [&](const std::vector<std::uint8_t>& bytes) {
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                    static_cast<std::streamsize>(bytes.size()));
+    };
+    write(build.bytes());
+    EXPECT_EQ((std::vector<long>{13, 48, 32}), Numbers(Send("get VCKX310 file info \"" + path + "\"").text));
+    ASSERT_EQ(0u, Send("delete VCKX310 at 0 0 48 32").rc);
+    ASSERT_EQ(0u, Send("load VCKX310 \"" + path + "\" at 0 0 48 32").rc);
+    EXPECT_EQ(0, MaxDifference(expected, Grab(0, 0)));
+
+    // Tiles of no width, and a tile's data cut short: both answers refuse.
+    build.fields[kx::codecs::test::TiffBuild::kTileWidth] = {0};
+    write(build.bytes());
+    EXPECT_EQ(MCIERR_INVALID_FILE, Send("get VCKX310 file info \"" + path + "\"").rc);
+    EXPECT_EQ(MCIERR_INVALID_FILE, Send("load VCKX310 \"" + path + "\"").rc);
+    build.fields[kx::codecs::test::TiffBuild::kTileWidth] = {32};
+    build.units[1].resize(build.units[1].size() / 3);
+    write(build.bytes());
+    EXPECT_EQ(MCIERR_INVALID_FILE, Send("load VCKX310 \"" + path + "\"").rc);
     DeleteFileA(path.c_str());
 }

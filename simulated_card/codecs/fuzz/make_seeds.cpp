@@ -1,9 +1,12 @@
 // Writes the fuzzers' seed files: small pictures in every written variant,
-// one folder per format and one folder "all" for the public entry points.
+// and TIFF files in the layouts left to the platform's decoder (whose checks
+// run natively too), one folder per format and one folder "all" for the
+// public entry points.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 
+#include "../tests/tiff_builder.h"
 #include "picture_codecs.h"
 
 using namespace kx::codecs;
@@ -34,6 +37,14 @@ int main(int argc, char** argv) {
       p[2] = std::uint8_t((x / 4 + y / 2) * 40);
     }
   int n = 0;
+  auto write = [&](const char* format, const std::vector<std::uint8_t>& bytes) {
+    for (const fs::path& folder : {root / format, root / "all"}) {
+      fs::create_directories(folder);
+      std::ofstream(folder / ("seed" + std::to_string(n) + ".bin"), std::ios::binary)
+          .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    }
+    ++n;
+  };
   for (const Variant& v : variants) {
     SaveOptions options;
     std::vector<std::uint8_t> bytes;
@@ -41,12 +52,17 @@ int main(int argc, char** argv) {
       std::cerr << "cannot encode " << v.words << "\n";
       return 1;
     }
-    for (const fs::path& folder : {root / v.folder, root / "all"}) {
-      fs::create_directories(folder);
-      std::ofstream(folder / ("seed" + std::to_string(n) + ".bin"), std::ios::binary)
-          .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    }
-    ++n;
+    write(v.folder, bytes);
   }
+  test::TiffLayout tiles, deflate, wide, planes;
+  tiles.tileSize = 16;
+  deflate.deflate = true;
+  deflate.rowsPerStrip = 4;
+  wide.bits = 16;
+  wide.gray = true;
+  wide.tileSize = 16;
+  wide.deflate = true;
+  planes.planes = true;
+  for (const test::TiffLayout& layout : {tiles, deflate, wide, planes}) write("tiff", test::tiffOf(picture, layout).bytes());
   return 0;
 }

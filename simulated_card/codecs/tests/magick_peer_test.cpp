@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -160,11 +161,21 @@ TEST_F(MagickPeer, ReadsImageMagicksFilesOfEachFormat) {
       {"-colorspace Gray -type Palette -compress None bmp3:", "bmp", kBmp8Gray},
       {"-colorspace Gray -type Palette bmp3:", "bmp", kBmp8GrayRle},
       {"-colors 16 -type Palette bmp3:", "bmp", kBmp4},
+      // ImageMagick's default BMP: a version 5 header, with bit-field masks
+      // for 16-bit and alpha pixels and a palette (and RLE) for few colours.
+      {"-type Palette bmp:", "bmp", kBmp8Rle},
+      {"-colors 16 -type Palette bmp:", "bmp", kBmp4},
+      {"-define bmp:subtype=RGB565 bmp:", "bmp", kBmp24, 1},  // 5- and 6-bit levels scaled, rounded either way
+      {"-define bmp:subtype=ARGB4444 bmp:", "bmp", kBmp24},
+      {"-alpha set bmp:", "bmp", kBmp24},
       {"-compress None", "tga", kTga24},
       {"-compress RLE", "tga", kTga24Rle},
       {"-alpha set -compress None", "tga", kTga32},
       {"-type Grayscale -compress None", "tga", kTga24},
       {"-type Palette -compress None", "tga", kTga24},
+      {"-orient TopLeft -compress None", "tga", kTga24},
+      {"-orient TopLeft -compress RLE", "tga", kTga24Rle},
+      {"-orient TopLeft -alpha set -compress RLE", "tga", kTga32Rle},
       {"-compress None", "tif", kTiff24},
       {"-compress LZW", "tif", kTiff24Lzw},
       {"-compress LZW -define tiff:predictor=2", "tif", kTiff24Lzw},
@@ -172,6 +183,9 @@ TEST_F(MagickPeer, ReadsImageMagicksFilesOfEachFormat) {
       {"-compress LZW -type Palette", "tif", kTiff8Lzw, 1},
       {"-compress LZW -type Grayscale", "tif", kTiff8GrayLzw},
       {"-compress None -endian MSB", "tif", kTiff24},
+      {"-compress None -interlace Plane", "tif", kTiff24},
+      {"-compress LZW -interlace Plane -define tiff:predictor=2", "tif", kTiff24Lzw},
+      {"-compress RLE -interlace Plane -type Grayscale", "tif", kTiff8Gray},
       {"", "pcx", kPcx24},
       {"-type Palette", "pcx", kPcx8},
       {"-colors 200", "pcx", kPcx8},
@@ -179,6 +193,9 @@ TEST_F(MagickPeer, ReadsImageMagicksFilesOfEachFormat) {
       {"", "gif", kGif8},
       {"-type Grayscale", "gif", kGif8Gray},
       {"-interlace GIF", "gif", kGif8},
+      {"-interlace GIF -colors 16", "gif", kGif4},
+      {"-interlace GIF -type Grayscale", "gif", kGif8Gray},
+      {"-colors 16", "pcx", kPcx8},
       {"-colors 16", "gif", kGif4},
   };
   Picture source = gradientPicture(101, 67);
@@ -206,6 +223,98 @@ TEST_F(MagickPeer, ReadsImageMagicksFilesOfEachFormat) {
     s = decodePicture(bytes.data(), bytes.size(), ours);
     ASSERT_TRUE(s) << s.error;
     EXPECT_LE(maxDifference(magickPixels(file), ours), c.tolerance);
+  }
+}
+
+// The same BMP with the version 4 header (the version 5 header without its
+// last 16 bytes: colour profile and intent).
+std::vector<std::uint8_t> withV4Header(const std::vector<std::uint8_t>& v5) {
+  std::vector<std::uint8_t> out(v5);
+  if (out.size() < 14 + 124 || out[14] != 124) return {};
+  out.erase(out.begin() + 14 + 108, out.begin() + 14 + 124);
+  auto put32 = [&](std::size_t at, std::uint32_t v) { for (int i = 0; i < 4; ++i) out[at + i] = std::uint8_t(v >> (8 * i)); };
+  auto get32 = [&](std::size_t at) { return std::uint32_t(out[at] | out[at + 1] << 8 | out[at + 2] << 16 | std::uint32_t(out[at + 3]) << 24); };
+  put32(2, std::uint32_t(out.size()));
+  put32(10, get32(10) - 16);
+  put32(14, 108);
+  return out;
+}
+
+// The same uncompressed BMP stored top-down: negative height, rows reversed.
+std::vector<std::uint8_t> topDown(const std::vector<std::uint8_t>& bmp) {
+  std::vector<std::uint8_t> out(bmp);
+  auto get32 = [&](std::size_t at) { return std::uint32_t(out[at] | out[at + 1] << 8 | out[at + 2] << 16 | std::uint32_t(out[at + 3]) << 24); };
+  const std::uint32_t offset = get32(10), width = get32(18), height = get32(22);
+  const unsigned bits = out[28] | out[29] << 8;
+  const std::size_t stride = (std::size_t(width) * bits + 31) / 32 * 4;
+  if (get32(30) != 0 && get32(30) != 3) return {};  // compressed rows cannot be reversed
+  if (offset + stride * height > out.size()) return {};
+  for (std::uint32_t y = 0; y < height; ++y)
+    std::memcpy(&out[offset + stride * y], &bmp[offset + stride * (height - 1 - y)], stride);
+  const std::uint32_t negative = std::uint32_t(-std::int32_t(height));
+  for (int i = 0; i < 4; ++i) out[22 + i] = std::uint8_t(negative >> (8 * i));
+  return out;
+}
+
+TEST_F(MagickPeer, ReadsVersion4AndTopDownBitmapsAsImageMagickDoes) {
+  Picture source = gradientPicture(101, 67);
+  std::string ppm = path("rows.ppm");
+  writePpm(ppm, source);
+  struct Made { const char* options; int formatNumber; int tolerance = 0; };
+  const Made cases[] = {
+      {"-type TrueColor", kBmp24},
+      {"-alpha set", kBmp24},
+      {"-define bmp:subtype=RGB565", kBmp24, 1},
+      {"-colors 200 -type Palette -compress None", kBmp8},
+      {"-colors 16 -type Palette", kBmp4},
+  };
+  int n = 0;
+  for (const Made& c : cases) {
+    std::string file = path("v5_" + std::to_string(n++) + ".bmp");
+    magick("convert '" + ppm + "' " + c.options + " 'bmp:" + file + "'");
+    const std::vector<std::uint8_t> v5 = readBytes(file);
+    struct Kind { const char* name; std::vector<std::uint8_t> bytes; };
+    for (const Kind& k : {Kind{"version 4", withV4Header(v5)}, Kind{"top-down", topDown(v5)},
+                          Kind{"version 4, top-down", topDown(withV4Header(v5))}}) {
+      SCOPED_TRACE(std::string(c.options) + ", " + k.name);
+      ASSERT_FALSE(k.bytes.empty()) << "ImageMagick wrote an unexpected header";
+      std::string variant = file + "." + std::to_string(std::strlen(k.name)) + ".bmp";
+      writeBytes(variant, k.bytes);
+      PictureInfo info;
+      Status s = identifyPicture(k.bytes.data(), k.bytes.size(), info);
+      ASSERT_TRUE(s) << s.error;
+      EXPECT_EQ(info.formatNumber, c.formatNumber);
+      EXPECT_EQ(info.width, 101);
+      EXPECT_EQ(info.height, 67);
+      Picture ours;
+      s = decodePicture(k.bytes.data(), k.bytes.size(), ours);
+      ASSERT_TRUE(s) << s.error;
+      EXPECT_LE(maxDifference(magickPixels(variant), ours), c.tolerance);
+    }
+  }
+}
+
+TEST_F(MagickPeer, TiffVariantsLeftToThePlatformAreRefusedWithTheReason) {
+  // ImageMagick's TIFF from a 16-bit PNG: 16-bit samples, Deflate.
+  std::string png = path("deep.png");
+  magick("convert -size 64x48 -depth 16 gradient:red-blue '" + png + "'");
+  struct Made { const char* options; const char* reason; };
+  const Made cases[] = {
+      {"", "Deflate compression"},
+      {"-compress None", "16-bit samples"},
+      {"-depth 8 -compress None -define tiff:tile-geometry=32x32", "tiles"},
+  };
+  int n = 0;
+  for (const Made& c : cases) {
+    SCOPED_TRACE(c.options);
+    std::string file = path("deep" + std::to_string(n++) + ".tif");
+    magick("convert '" + png + "' " + c.options + " '" + file + "'");
+    std::vector<std::uint8_t> bytes = readBytes(file);
+    Picture p;
+    Status s = decodePicture(bytes.data(), bytes.size(), p);
+    ASSERT_FALSE(s);
+    EXPECT_NE(s.error.find(c.reason), std::string::npos) << s.error;
+    EXPECT_NE(s.error.find("imaging component"), std::string::npos) << s.error;
   }
 }
 
