@@ -176,10 +176,24 @@ CPictureBuffer* CMainFrame::MergeScreenWithVideo(RECT region)
     request.b_key_count = chroma ? 1 : 0;
     request.b_keys = keyB.data();
     request.destination = request.b;
+    // The window stream runs from the top row down, the grabbed frame from
+    // the bottom row up: the frame is turned to the window's order for the
+    // merge and back after it, so that what the window shows lands where it
+    // shows it.
+    HtfxFlipRequest turn{};
+    turn.source = HtfxStream{HTFX_KIND_MEMORY, HTFX_FORMAT_RAW, {picture->Pixels()}};
+    turn.destination = turn.source;
+    turn.width = picture->Width();
+    turn.rows = picture->Height();
+    turn.mask = HTFX_FLIP_VERTICAL;
     int32_t rc;
     {
         framework::CWaitCursor busy;
-        rc = htfx_OverlayStreams(&request);
+        rc = htfx_Flip(&turn);
+        if (rc == HTFX_OK)
+            rc = htfx_OverlayStreams(&request);
+        if (rc == HTFX_OK)
+            rc = htfx_Flip(&turn);
     }
     if (rc != HTFX_OK)
         return nullptr;

@@ -214,6 +214,9 @@ private:
     void PressPicture(POINT point, bool shift);
     // Copy: true when the card put the region on the clipboard.
     bool CopyRegion();
+    // Hands a clipboard message to the text editor when the user is typing
+    // in it; false when the region is meant.
+    bool EditorTakes(UINT message);
 
     IVideoFrame* frame_ = nullptr;
     CDisplayModes modes_;

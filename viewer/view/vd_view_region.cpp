@@ -52,18 +52,37 @@ void CVDView::OnClear()
     SendAt(overlay::kVerbDelete, WorkingRect());
 }
 
+// While the user types a text, Cut, Copy and Paste (their keys above all)
+// work on the text in the editor, as in any edit box.
+bool CVDView::EditorTakes(UINT message)
+{
+    HWND editor = texts_.Editor();
+    if (!editor || !texts_.EditorVisible() || GetFocus() != editor)
+        return false;
+    SendMessageA(editor, message, 0, 0);
+    return true;
+}
+
 void CVDView::OnCut()
 {
+    if (EditorTakes(WM_CUT))
+        return;
     SetFreeze(true, true);
     // The region is cleared only once it is safely on the clipboard.
     if (CopyRegion())
         SendAt(overlay::kVerbDelete, WorkingRect());
 }
 
-void CVDView::OnCopy() { CopyRegion(); }
+void CVDView::OnCopy()
+{
+    if (!EditorTakes(WM_COPY))
+        CopyRegion();
+}
 
 void CVDView::OnPaste()
 {
+    if (EditorTakes(WM_PASTE))
+        return;
     SetFreeze(true, true);
     SendAt(overlay::kVerbPaste, WorkingRect());
 }

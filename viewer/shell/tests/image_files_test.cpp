@@ -601,6 +601,160 @@ TEST_F(ImageFilesTest, SavingALivePictureFreezesItOnlyForTheSave)
     EXPECT_EQ(view_->ClientRect().right, w);
 }
 
+// A rubber band dragged over the view with the real mouse.
+void DragBand(HWND view, POINT from, POINT to)
+{
+    ASSERT_TRUE(kxtest::RunXdotool(kxtest::DragFromTo(kxtest::ScreenPoint(view, from), kxtest::ScreenPoint(view, to)),
+                                   [] { kxtest::Pump(5); }));
+    kxtest::Pump(150);
+}
+
+TEST_F(ImageFilesTest, CopyPutsTheWorkingRectangleOnTheClipboardAsTheCardHoldsIt)
+{
+    Command(ID_VIEW_FREEZE);
+    DragBand(view_->Handle(), POINT{30, 20}, POINT{130, 90});
+    const RECT band = view_->Selection();
+    ASSERT_EQ(100, band.right - band.left);
+    ASSERT_EQ(70, band.bottom - band.top);
+    CPictureBuffer* grab = frame_->GrabRegion(band);
+    ASSERT_NE(nullptr, grab);
+    const std::vector<BYTE> card(grab->Pixels(), grab->Pixels() + grab->RowBytes() * static_cast<size_t>(grab->Height()));
+    const size_t cardStride = grab->RowBytes();
+
+    // The clipboard's DIB, as header and pixels; `check` looks at it.
+    auto onClipboard = [&](const std::function<void(const BITMAPINFOHEADER&, const BYTE*)>& check) {
+        ASSERT_TRUE(OpenClipboard(frameWnd_));
+        HGLOBAL data = GetClipboardData(CF_DIB);
+        const auto* header = data ? static_cast<const BITMAPINFOHEADER*>(GlobalLock(data)) : nullptr;
+        if (header) {
+            const DWORD colours = header->biClrUsed ? header->biClrUsed : header->biBitCount <= 8 ? 1u << header->biBitCount : 0;
+            check(*header, reinterpret_cast<const BYTE*>(header) + header->biSize + colours * sizeof(RGBQUAD));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+        EXPECT_NE(nullptr, header);
+    };
+
+    Command(ID_EDIT_COPY);
+    onClipboard([&](const BITMAPINFOHEADER& h, const BYTE* bits) {
+        EXPECT_EQ(100, h.biWidth);
+        EXPECT_EQ(70, std::abs(h.biHeight));
+        ASSERT_EQ(24, h.biBitCount);
+        // Both bottom-up rows of blue, green, red: the card's very pixels.
+        const size_t stride = (100 * 3 + 3) & ~3u;
+        int wrong = 0;
+        for (int y = 0; y < 70; ++y)
+            wrong += std::memcmp(bits + y * stride, card.data() + y * cardStride, 300) != 0;
+        EXPECT_EQ(0, wrong);
+    });
+    EXPECT_TRUE(view_->Frozen());
+
+    // 8-bit grey from the clipboard options: a grey palette.
+    Profile().WriteNumber(kSetClipboard, kSetColor, 2);
+    Command(ID_EDIT_COPY);
+    onClipboard([&](const BITMAPINFOHEADER& h, const BYTE*) {
+        EXPECT_EQ(100, h.biWidth);
+        EXPECT_EQ(8, h.biBitCount);
+        const auto* palette = reinterpret_cast<const RGBQUAD*>(reinterpret_cast<const BYTE*>(&h) + h.biSize);
+        EXPECT_EQ(palette[77].rgbRed, palette[77].rgbGreen);
+        EXPECT_EQ(palette[77].rgbRed, palette[77].rgbBlue);
+    });
+    Profile().WriteNumber(kSetClipboard, kSetColor, 0);
+}
+
+TEST_F(ImageFilesTest, CopyToSavesTheRegionAndPasteFromLoadsAFileIntoIt)
+{
+    ASSERT_FALSE(view_->Frozen());
+    DragBand(view_->Handle(), POINT{40, 30}, POINT{140, 110});
+    Profile().WriteNumber(kSetSave, kSetFormat, 1);
+    bool frozenMeanwhile = false;
+    {
+        test_support::DialogDriver save("Save Image", [&](HWND box) {
+            frozenMeanwhile = view_->Frozen();
+            EnterName(box, DosPath("region.bmp"));
+        });
+        Command(ID_EDIT_COPY_TO);
+        save.Join();
+        ASSERT_TRUE(save.Found());
+    }
+    EXPECT_TRUE(frozenMeanwhile);
+    EXPECT_FALSE(view_->Frozen());   // as it was before
+    int w = 0, h = 0;
+    EXPECT_FALSE(ReadWithImageMagick("region.bmp", w, h).empty());
+    EXPECT_EQ(100, w);
+    EXPECT_EQ(80, h);
+
+    // Cancelled, Copy To still gives the freeze state back.
+    {
+        test_support::DialogDriver cancel("Save Image", [](HWND box) {
+            PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDCANCEL)));
+        });
+        Command(ID_EDIT_COPY_TO);
+        cancel.Join();
+    }
+    EXPECT_FALSE(view_->Frozen());
+
+    // A file loaded into the region, stretched to it; the rest is untouched.
+    WriteBitmap(DosPath("SOLID.BMP"), 20, 10, [](int, int, int, int) { return Rgb{10, 200, 30}; });
+    {
+        test_support::DialogDriver load("Load Image", [](HWND box) { EnterName(box, DosPath("SOLID.BMP")); });
+        Command(ID_EDIT_PASTE_FROM);
+        load.Join();
+        ASSERT_TRUE(load.Found());
+    }
+    EXPECT_TRUE(view_->Frozen());
+    const std::vector<Rgb> card = CardPicture(200, 150);
+    ASSERT_EQ(200u * 150u, card.size());
+    int inside = 0, outside = 0;
+    for (int y = 0; y < 150; ++y)
+        for (int x = 0; x < 200; ++x) {
+            const bool in = x >= 40 && x < 140 && y >= 30 && y < 110;
+            const bool solid = Distance(card[static_cast<size_t>(y) * 200 + x], Rgb{10, 200, 30}) == 0;
+            inside += in && solid;
+            outside += !in && solid;
+        }
+    EXPECT_EQ(100 * 80, inside);
+    EXPECT_EQ(0, outside);
+}
+
+TEST_F(ImageFilesTest, TextsOverThePictureAppearInTheSavedPicture)
+{
+    Command(ID_VIEW_FREEZE);
+    Command(ID_TEXT_ADD);
+    ASSERT_TRUE(kxtest::RunXdotool("type --delay 30 'HELLO THERE'", [] { kxtest::Pump(5); }));
+    kxtest::Pump(100);
+    const RECT client = view_->ClientRect();
+    ASSERT_TRUE(kxtest::RunXdotool(kxtest::ClickAt(kxtest::ScreenPoint(view_->Handle(), POINT{client.right - 20, client.bottom - 20})),
+                                   [] { kxtest::Pump(5); }));
+    kxtest::Pump(300);
+    const auto& texts = view_->Texts().Texts().List();
+    ASSERT_EQ(1u, texts.Size());
+    const ViewRect r = texts.Objects()[0]->rect;
+    const std::vector<Rgb> card = CardPicture(client.right, client.bottom);
+
+    Profile().WriteNumber(kSetSave, kSetFormat, 1);
+    test_support::DialogDriver save("Save Image", [&](HWND box) { EnterName(box, DosPath("text.bmp")); });
+    Command(ID_FILE_SAVE);
+    save.Join();
+    ASSERT_TRUE(save.Found());
+    int w = 0, h = 0;
+    const std::vector<Rgb> saved = ReadWithImageMagick("text.bmp", w, h);
+    ASSERT_EQ(card.size(), saved.size());
+    // The text's cyan where the card's picture has none; the picture elsewhere.
+    int cyanInText = 0, cyanInCard = 0, wrongOutside = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const size_t i = static_cast<size_t>(y) * w + x;
+            const bool inText = r.Contains(x, y);
+            cyanInText += inText && Distance(saved[i], Rgb{0, 255, 255}) < 24;
+            cyanInCard += inText && Distance(card[i], Rgb{0, 255, 255}) < 24;
+            wrongOutside += !inText && Distance(saved[i], card[i]) > 8;
+        }
+    EXPECT_GT(cyanInText, 20);
+    EXPECT_EQ(0, cyanInCard);
+    EXPECT_EQ(0, wrongOutside);
+}
+
 }  // namespace
 
 namespace {

@@ -242,6 +242,13 @@ TEST_F(RegionTextTest, TextsAreTypedEditedMovedAndDeletedWithTheMouseAndKeys)
     GetWindowTextA(view_->Texts().Editor(), typed, sizeof typed);
     EXPECT_STREQ("abc\r\nsecond line", typed);
 
+    // Ctrl+C while typing copies the editor's text, not the picture.
+    const size_t beforeCopy = driver.sent.size();
+    SendMessageA(view_->Texts().Editor(), EM_SETSEL, 0, 3);
+    Type("key ctrl+c");
+    EXPECT_EQ(beforeCopy, driver.sent.size());
+    ASSERT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
+
     // A click elsewhere ends the edit: the text is kept, fitted to its size.
     Click(POINT{300, 200});
     ASSERT_TRUE(Texts().Holds(text));
