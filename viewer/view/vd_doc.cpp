@@ -58,6 +58,16 @@ void DropPendingMouseMessages(HWND window)
     }
 }
 
+// The Save dialog over the view, chroma keying paused while it is open:
+// the chosen path, or empty when the user cancelled.
+std::string AskSavePath(CVDView& view)
+{
+    ChromaKeyPause pause(view);
+    const std::string filter = LoadText(IDS_SAVE_FILTER);
+    CSaveImageDlg dialog(GetParent(view.Handle()), filter.c_str());
+    return dialog.DoModal() == IDOK ? dialog.PathName() : std::string();
+}
+
 }  // namespace
 
 CVDView* CVDDoc::View() const
@@ -106,14 +116,7 @@ void CVDDoc::OnFileSave()
     if (!frame)
         return;
     const bool wasFrozen = view->SetFreeze(true, true);
-    std::string path;
-    {
-        ChromaKeyPause pause(*view);
-        const std::string filter = LoadText(IDS_SAVE_FILTER);
-        CSaveImageDlg dialog(GetParent(view->Handle()), filter.c_str());
-        if (dialog.DoModal() == IDOK)
-            path = dialog.PathName();
-    }
+    const std::string path = AskSavePath(*view);
     if (!path.empty()) {
         RedrawWindow(GetParent(view->Handle()), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         RECT area{};
@@ -141,14 +144,7 @@ void CVDDoc::OnCopyTo()
     if (!view)
         return;
     const bool wasFrozen = view->SetFreeze(true, true);
-    std::string path;
-    {
-        ChromaKeyPause pause(*view);
-        const std::string filter = LoadText(IDS_SAVE_FILTER);
-        CSaveImageDlg dialog(GetParent(view->Handle()), filter.c_str());
-        if (dialog.DoModal() == IDOK)
-            path = dialog.PathName();
-    }
+    const std::string path = AskSavePath(*view);
     if (!path.empty()) {
         const RECT r = view->WorkingRect();
         const std::string type = GetFormatString(kTypeWordsMode, kChosenType);
