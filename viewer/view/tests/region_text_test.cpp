@@ -137,6 +137,14 @@ TEST_F(RegionTextTest, ABandDraggedWithTheMouseIsNormalisedClippedAndActedOn)
     Drag(POINT{client.right - 50, client.bottom - 40}, POINT{client.right + 40, client.bottom + 30});
     EXPECT_TRUE(SameRect(RECT{client.right - 50, client.bottom - 40, client.right, client.bottom}, view_->Selection()));
 
+    // Zooming and scrolling keep the selection where it is in the window.
+    Drag(POINT{40, 30}, POINT{140, 100});
+    Command(ID_VIEW_ZOOM_IN);
+    EXPECT_TRUE(SameRect(RECT{40, 30, 140, 100}, view_->Selection()));
+    SendMessageA(view_->Handle(), WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), 0);
+    Command(ID_VIEW_ZOOM_OUT);
+    EXPECT_TRUE(SameRect(RECT{40, 30, 140, 100}, view_->Selection()));
+
     // A plain click empties the selection: the commands act on everything.
     Click(POINT{20, 20});
     RECT none = view_->Selection();
@@ -264,6 +272,18 @@ TEST_F(RegionTextTest, TextsAreTypedEditedMovedAndDeletedWithTheMouseAndKeys)
     EXPECT_EQ(before.left + 60, text->rect.left);
     EXPECT_EQ(before.top + 40, text->rect.top);
     EXPECT_EQ(text, Texts().Current());
+    // Over its corner handle the cursor is the sizing one, in the middle the move one.
+    auto cursorAt = [&](POINT at) {
+        EXPECT_TRUE(kxtest::RunXdotool(kxtest::MoveTo(kxtest::ScreenPoint(view_->Handle(), at)),
+                                       [] { test_support::Pump(5); }));
+        test_support::Pump(100);
+        CURSORINFO info{};
+        info.cbSize = sizeof info;
+        GetCursorInfo(&info);
+        return info.hCursor;
+    };
+    EXPECT_EQ(LoadCursor(nullptr, IDC_SIZENWSE), cursorAt(POINT{text->rect.right + 3, text->rect.bottom + 3}));
+    EXPECT_EQ(LoadCursor(nullptr, IDC_SIZEALL), cursorAt(POINT{text->rect.left + 10, text->rect.top + 10}));
 
     // A double-click edits it again; emptied and left, it is gone.
     ASSERT_TRUE(kxtest::RunXdotool(
