@@ -258,11 +258,7 @@ namespace {
 LRESULT CALLBACK KeyedProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
 {
     if (msg == WM_ERASEBKGND) {
-        RECT r;
-        GetClientRect(wnd, &r);
-        HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
-        FillRect(reinterpret_cast<HDC>(wp), &r, magenta);
-        DeleteObject(magenta);
+        PaintKeyColour(wnd, reinterpret_cast<HDC>(wp));
         return 1;
     }
     if (msg == WM_PAINT) {

@@ -22,11 +22,7 @@ constexpr COLORREF kKey = RGB(255, 0, 255);
 LRESULT CALLBACK KeyOnlyProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
 {
     if (msg == WM_ERASEBKGND) {
-        RECT r;
-        GetClientRect(wnd, &r);
-        HBRUSH key = CreateSolidBrush(kKey);
-        FillRect(reinterpret_cast<HDC>(wp), &r, key);
-        DeleteObject(key);
+        PaintKeyColour(wnd, reinterpret_cast<HDC>(wp));
         return 1;
     }
     return DefWindowProcA(wnd, msg, wp, lp);
@@ -58,11 +54,10 @@ public:
         constexpr int w = 280, h = 80;
         kxcard::Picture picture(w, h);
         HDC dc = GetDC(wnd_);
-        for (int y = 30; y < h; y += 1)
-            for (int x = 20; x < w; x += 1) {
-                // Only the glyph cells' centres matter; read just those rows.
-                if ((y - 40) % 6 != 3 || y >= 70)
-                    continue;
+        // Only the rows through the glyph cells' centres matter: the label's
+        // five rows of 6-pixel cells from row 40.
+        for (int y = 43; y < 70; y += 6)
+            for (int x = 20; x < w; ++x) {
                 const COLORREF c = GetPixel(dc, x, y);
                 picture.Set(x, y, kxcard::Rgb(GetRValue(c), GetGValue(c), GetBValue(c)));
             }

@@ -66,6 +66,15 @@ std::string BesideProgram(const char* name)
     return dir + name;
 }
 
+void PaintKeyColour(HWND wnd, HDC dc)
+{
+    RECT r;
+    GetClientRect(wnd, &r);
+    HBRUSH key = CreateSolidBrush(RGB(255, 0, 255));
+    FillRect(dc, &r, key);
+    DeleteObject(key);
+}
+
 void Pump(DWORD ms)
 {
     DWORD end = GetTickCount() + ms;

@@ -42,6 +42,10 @@ private:
     void* p_;
 };
 
+// Fills the window's client area with the key colour (magenta), as a
+// WM_ERASEBKGND handler does.
+void PaintKeyColour(HWND wnd, HDC dc);
+
 // Handles the thread's messages for `ms` milliseconds.
 void Pump(DWORD ms);
 

@@ -68,6 +68,22 @@ std::string AskSavePath(CVDView& view)
     return dialog.DoModal() == IDOK ? dialog.PathName() : std::string();
 }
 
+// The Open dialog (with Find File), chroma keying paused while it is open:
+// the chosen path, or empty when the user cancelled; `background` receives
+// "Load as Background".
+std::string AskOpenPath(CVDView& view, bool* background)
+{
+    ChromaKeyPause pause(view);
+    const std::string filter = LoadText(IDS_OPEN_FILTER);
+    COpenImageDlg dialog(nullptr, nullptr, OFN_HIDEREADONLY | OFN_SHOWHELP | OFN_ENABLETEMPLATE, filter.c_str(), nullptr);
+    dialog.SetFileSearch(SearchForFile);
+    if (dialog.DoModal() != IDOK)
+        return std::string();
+    if (background)
+        *background = dialog.LoadAsBackground();
+    return dialog.PathName();
+}
+
 }  // namespace
 
 CVDView* CVDDoc::View() const
@@ -87,19 +103,11 @@ void CVDDoc::OnFileOpen()
     IVideoFrame* frame = view ? view->Frame() : nullptr;
     if (!frame)
         return;
-    std::string path;
     bool background = false;
-    {
-        ChromaKeyPause pause(*view);
-        const std::string filter = LoadText(IDS_OPEN_FILTER);
-        COpenImageDlg dialog(nullptr, nullptr, OFN_HIDEREADONLY | OFN_SHOWHELP | OFN_ENABLETEMPLATE, filter.c_str(),
-                             nullptr);
-        dialog.SetFileSearch(SearchForFile);
-        if (dialog.DoModal() != IDOK)
-            return;
-        path = UpperCase(dialog.PathName());
-        background = dialog.LoadAsBackground();
-    }
+    std::string path = AskOpenPath(*view, &background);
+    if (path.empty())
+        return;
+    path = UpperCase(path);
     if (background) {
         DropPendingMouseMessages(GetParent(view->Handle()));
         frame->LoadBackgroundImage(path);
@@ -161,16 +169,7 @@ void CVDDoc::OnPasteFrom()
     CVDView* view = View();
     if (!view)
         return;
-    std::string path;
-    {
-        ChromaKeyPause pause(*view);
-        const std::string filter = LoadText(IDS_OPEN_FILTER);
-        COpenImageDlg dialog(nullptr, nullptr, OFN_HIDEREADONLY | OFN_SHOWHELP | OFN_ENABLETEMPLATE, filter.c_str(),
-                             nullptr);
-        dialog.SetFileSearch(SearchForFile);
-        if (dialog.DoModal() == IDOK)
-            path = dialog.PathName();
-    }
+    const std::string path = AskOpenPath(*view, nullptr);
     if (path.empty())
         return;
     view->SetFreeze(true, true);
