@@ -40,10 +40,6 @@
 #define IDS_README_HELP 130
 #define IDS_SYSTEM_HELP 131
 #define IDS_CONFLICT_TOPIC 132
-// The About library, its entry and our own box's caption.
-#define IDS_ABOUT_LIBRARY 133
-#define IDS_ABOUT_ENTRY 134
-#define IDS_ABOUT_CAPTION 135
 // Result codes 0 to 12 of the hardware tests: IDS_RESULT_FIRST + code.
 #define IDS_RESULT_FIRST 151
 #define IDS_RESULT_LAST 163

@@ -14,11 +14,12 @@ void LogCall(const char* format, ...)
     char line[256];
     va_list args;
     va_start(args, format);
-    int written = vsnprintf(line, sizeof line - 1, format, args);
+    int written = vsnprintf(line, sizeof line - 2, format, args);
     va_end(args);
     if (written < 0)
         return;
-    size_t used = static_cast<size_t>(written) < sizeof line - 1 ? static_cast<size_t>(written) : sizeof line - 2;
+    size_t used = static_cast<size_t>(written) < sizeof line - 2 ? static_cast<size_t>(written) : sizeof line - 3;
+    line[used++] = '\r';
     line[used++] = '\n';
     // Appended in one write, so lines of two processes never mix.
     HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
