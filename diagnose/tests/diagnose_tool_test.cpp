@@ -10,6 +10,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <map>
 
 using diagtest::DeviceFixture;
 using diagtest::ItemText;
@@ -37,6 +38,36 @@ std::vector<std::string> BridgeCalls(const std::vector<std::string>& lines)
     return calls;
 }
 
+// How often each colour shows on screen inside a window.
+std::map<COLORREF, int> ScreenColours(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    int w = r.right - r.left, h = r.bottom - r.top;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, dib);
+    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    std::map<COLORREF, int> count;
+    const auto* pixel = static_cast<const DWORD*>(bits);
+    for (int i = 0; i < w * h; ++i)
+        ++count[RGB((pixel[i] >> 16) & 0xFF, (pixel[i] >> 8) & 0xFF, pixel[i] & 0xFF)];
+    SelectObject(memory, old);
+    DeleteObject(dib);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return count;
+}
+
 class DiagnoseTool : public ::testing::Test {
 protected:
     DeviceFixture fixture;
@@ -56,6 +87,14 @@ TEST_F(DiagnoseTool, OneWorkingEntryShowsItsResourcesAndAllTestsPass)
     EXPECT_TRUE(Enabled(dialog, IDOK));
     HWND progress = GetDlgItem(dialog, IDC_TEST_PROGRESS);
     EXPECT_EQ(SendMessageA(progress, PBM_GETRANGE, FALSE, 0), 6);
+
+    // The picture of the card on its teal ground: the bitmap's background
+    // (palette entry 13, magenta in the file) shows the ground as well.
+    kxtest::Pump(300);
+    std::map<COLORREF, int> colours = ScreenColours(GetDlgItem(dialog, IDC_PICTURE));
+    EXPECT_GT(colours[RGB(0, 128, 128)], 10000);
+    EXPECT_GT(colours[RGB(0, 128, 0)], 5000);   // the board
+    EXPECT_EQ(colours[RGB(255, 0, 255)], 0);
 
     ASSERT_TRUE(diagtest::ClickItem(dialog, IDOK));
     EXPECT_EQ(ItemText(dialog, IDC_STATUS_TEXT), "No problem.");
