@@ -221,6 +221,23 @@ TEST_F(DiagnoseTool, ClassBeforeDescriptionIsNotCounted)
     EXPECT_EQ(ItemText(dialog, IDC_STATUS_TEXT), kClickTest);
 }
 
+TEST_F(DiagnoseTool, ScanKeepsTenEntries)
+{
+    // Ten entries with problems, and an eleventh that works: it is not kept,
+    // so no entry works.
+    for (int i = 0; i < 10; ++i) {
+        char name[8];
+        wsprintfA(name, "%04d", i);
+        fixture.AddNode(fixture.AddCard(name), 22);
+    }
+    fixture.AddNode(fixture.AddCard("0010"), 0);
+    ToolProcess tool;
+    HWND dialog = tool.WaitForDialog();
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(ItemText(dialog, IDC_STATUS_TEXT).rfind("More than one Vistacard KX310 is detected", 0), 0u);
+    EXPECT_FALSE(Enabled(dialog, IDOK));
+}
+
 TEST_F(DiagnoseTool, NoDeviceDriverPromptsToInstall)
 {
     fixture.AddNode(fixture.AddCard("0000"), 0);
@@ -261,6 +278,10 @@ TEST_F(DiagnoseTool, TroubleshooterOpensTheConflictTroubleshooter)
     ASSERT_TRUE(kxtest::RunXdotool("key F1", [] { kxtest::Pump(10); }));
     ASSERT_TRUE(diagtest::ClickItem(dialog, IDC_STATUS_TEXT));
     EXPECT_EQ(tool.HelpLog().size(), 1u);
+    // Without the maker's About library the About command shows nothing.
+    PostMessageA(dialog, WM_SYSCOMMAND, IDM_ABOUT, 0);
+    ASSERT_TRUE(diagtest::ClickItem(dialog, IDC_STATUS_TEXT));
+    EXPECT_FALSE(tool.WaitForMessageBox(500));
     ASSERT_TRUE(diagtest::PressItem(dialog, IDCANCEL));
     EXPECT_EQ(tool.Wait(15000), 0u);
 }
