@@ -20,7 +20,11 @@ public:
     std::uint32_t TestConnector() override { return OvlTestConnector(); }
     std::uint32_t TestInterrupt() override { return OvlTestInterrupt(); }
     std::uint32_t TestMemory() override { return OvlTestMemory(); }
-    void SetProgress(int position) override { SendMessageA(progress_, PBM_SETPOS, position, 0); }
+    void SetProgress(int position) override
+    {
+        SendMessageA(progress_, PBM_SETPOS, position, 0);
+        UpdateWindow(progress_);   // the run holds the thread: paint now
+    }
 
 private:
     HWND progress_;
@@ -125,6 +129,7 @@ void CDiagnoseDlg::RunTests()
 {
     status_ = framework::LoadText(IDS_TESTING);
     UpdateControls();
+    UpdateWindow(Item(IDC_STATUS_TEXT));
     HWND progress = Item(IDC_TEST_PROGRESS);
     CBridgeTests bridge(progress);
     int code = diag::RunHardwareTests(bridge, record_);

@@ -317,3 +317,44 @@ TEST_F(DiagnoseTool, SecondStartEndsAndBringsTheFirstBack)
 }
 
 }  // namespace
+
+namespace {
+
+DWORD RunInstaller(const std::string& arguments)
+{
+    std::string line = "\"" + diagtest::ProgramDirectory() + "kx310_install_card.exe\" " + arguments;
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return 0xDEAD;
+    WaitForSingleObject(pi.hProcess, 20000);
+    DWORD code = 0xDEAD;
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return code;
+}
+
+// The simulated card's installer program, as the session runs it: the tool
+// finds the card it installed, and nothing after its removal.
+TEST(CardInstaller, WritesAndRemovesTheDeviceTree)
+{
+    ASSERT_EQ(RunInstaller("/remove"), 0u);
+    {
+        ToolProcess tool;
+        HWND box = tool.WaitForMessageBox();
+        ASSERT_TRUE(box);
+        ASSERT_TRUE(diagtest::PressItem(box, IDNO));
+        EXPECT_EQ(tool.Wait(15000), 0u);
+    }
+    ASSERT_EQ(RunInstaller(""), 0u);
+    ToolProcess tool;
+    HWND dialog = tool.WaitForDialog();
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(ItemText(dialog, IDC_STATUS_TEXT), kClickTest);
+    EXPECT_EQ(ItemText(dialog, IDC_IO_TEXT), "300-31F");
+    EXPECT_TRUE(Enabled(dialog, IDOK));
+}
+
+}  // namespace
