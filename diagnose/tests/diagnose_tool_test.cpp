@@ -309,6 +309,7 @@ TEST_F(DiagnoseTool, SecondStartEndsAndBringsTheFirstBack)
         EXPECT_FALSE(second.WaitForDialog(500));
     }
     EXPECT_FALSE(IsIconic(dialog));
+    EXPECT_EQ(GetForegroundWindow(), dialog);
     // The help command line works while the first one runs.
     ToolProcess help("x h=7");
     EXPECT_EQ(help.Wait(15000), 0u);
