@@ -201,7 +201,7 @@ bool CExportVideoDlg::StartExport(POINT drop)
         Unwatch(target_);
         return false;
     }
-    SendOverlayCommand(overlay::kVerbWindow, overlay::kFmtWindowHandle, target_);
+    SendOverlayCommand(overlay::kVerbWindow, overlay::kFmtHandle, target_);
     view_.SetExportTarget(target_);
 
     HWND top = GetAncestor(target_, GA_ROOT);
@@ -238,7 +238,7 @@ void CExportVideoDlg::StopExport()
         Unwatch(target_);
         target_ = nullptr;
     }
-    SendOverlayCommand(overlay::kVerbWindow, overlay::kFmtWindowHandle, view_.ViewWindow());
+    SendOverlayCommand(overlay::kVerbWindow, overlay::kFmtHandle, view_.ViewWindow());
     view_.SetExportTarget(nullptr);
     view_.ApplyKeyColour(savedKey_);
     view_.PlaceRefit();
