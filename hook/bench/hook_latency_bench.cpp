@@ -1,13 +1,19 @@
 // How quickly the hook tells of a move: from SetWindowPos on a window of
 // another program (kx_foreign_window) to the arrival of "MSGUpdateVideo" at
 // this program's window, for the watched window itself and for the
-// top-level window around a watched child.  Figures only.
+// top-level window around a watched child; and, as the floor of what an
+// exporting viewer can reach, the same notification answered at once with
+// "put" / "destination" to the simulated card, until the driver's command
+// log shows it.  Figures only.
 //   hook_latency_bench [MOVES]   (default 50)
 #include <windows.h>
+#include <mmsystem.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
+#include <string>
 
 #include "foreign_program.h"
 #include "htvchook.h"
@@ -40,6 +46,51 @@ kxtest::Latencies TimeHookMoves(HWND watched, HWND moved, int moves)
     return result;
 }
 
+bool Send(const std::string& command) { return mciSendStringA(command.c_str(), nullptr, 0, nullptr) == 0; }
+
+// The card's video exported into the watched window; each notification is
+// answered with "put" / "destination" as soon as it arrives.
+kxtest::Latencies TimeAnsweredMoves(HWND watched, int moves)
+{
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    const std::string log = std::string(folder) + "hook_latency_bench.log";
+    DeleteFileA(log.c_str());
+    SetEnvironmentVariableA("KX310MCI_LOG", log.c_str());
+    kxtest::Latencies result;
+    if (Send("open overlay alias VCKX310")) {
+        const std::string handle = std::to_string(reinterpret_cast<std::uintptr_t>(watched));
+        Send("window VCKX310 handle " + handle);
+        Send("set VCKX310 card type to 2");
+        Send("put VCKX310 destination");
+        kxtest::FileTail tail(log);
+        kxtest::MessageArrivals arrivals(RegisterWindowMessageA("MSGUpdateVideo"));
+        if (dllHook(watched, arrivals.Window(), arrivals.Window(), 1)) {
+            kxtest::PumpUntil([] { return false; }, 200);
+            arrivals.Clear();
+            tail.NewLines();
+            RECT r;
+            GetWindowRect(watched, &r);
+            const POINT home{r.left, r.top};
+            result = kxtest::TimeMoves(
+                moves, [&](int i) { kxtest::MoveWindowTo(watched, kxtest::MovePosition(home, i)); },
+                [&](int i) -> std::optional<double> {
+                    if (!arrivals.WaitFor(static_cast<std::size_t>(i) + 1, kArrivalTimeoutMs))
+                        return std::nullopt;
+                    Send("put VCKX310 destination");
+                    return kxtest::PumpUntil([&] { return tail.SawLineWith("put destination"); },
+                                             kArrivalTimeoutMs);
+                });
+            dllHook(watched, nullptr, nullptr, 0);
+        }
+        Send("window VCKX310 handle 0");
+        Send("close VCKX310 ");
+    }
+    SetEnvironmentVariableA("KX310MCI_LOG", nullptr);
+    DeleteFileA(log.c_str());
+    return result;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -57,5 +108,7 @@ int main(int argc, char** argv)
                             .Describe("top-level window around the watched child moved").c_str());
     std::printf("%s\n", TimeHookMoves(program.Child(), program.Child(), moves)
                             .Describe("watched child moved").c_str());
+    std::printf("%s\n", TimeAnsweredMoves(program.TopLevel(), moves)
+                            .Describe("answered with put destination, to the driver's log line").c_str());
     return 0;
 }

@@ -152,6 +152,24 @@ TEST_F(HookWatchTest, ClosingTheTopLevelWindowTellsBothWindowsOnceAndLeavesNoHoo
     EXPECT_EQ(0u, dllHook(program.Child(), nullptr, nullptr, 0));
 }
 
+TEST_F(HookWatchTest, TheSessionsEndTellsBothWindowsAndEndsTheWatch)
+{
+    ForeignProgram program("Hook session end");
+    ASSERT_TRUE(program.Started());
+    ASSERT_NE(0u, dllHook(program.Child(), first_.Window(), second_.Window(), 1));
+    Settle();
+    first_.Clear();
+    DWORD_PTR result = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(program.TopLevel(), WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 3000, &result));
+    ASSERT_TRUE(kxtest::PumpUntil([&] { return first_.Count(kEnded) && second_.Count(kEnded); }, 3000));
+    EXPECT_EQ(nullptr, shared_->hook);
+    // The program runs on, unwatched.
+    MoveBy(program.TopLevel(), 10, 10);
+    Settle();
+    EXPECT_EQ(0u, first_.Count(kMoved));
+    EXPECT_EQ(0u, dllHook(nullptr, nullptr, nullptr, 0));
+}
+
 TEST_F(HookWatchTest, AGoneSecondWindowIsSkippedAndTheFirstStillHearsTheEnd)
 {
     ForeignProgram program("Hook gone notify");

@@ -151,6 +151,19 @@ TEST_F(DriverCoverTest, VideoCoversTheForeignClientAreaFollowsItAndGoesWhenTheOw
     EXPECT_EQ(nullptr, FindWindowW(kCoverClass, nullptr));
 }
 
+TEST_F(DriverCoverTest, ACoverOverAForeignChildWindowCoversItsClientAreaOnly)
+{
+    // A finder dropped on a child window (an edit box, say) names that window.
+    ShowIn(program_.Child());
+    const RECT child = kxtest::ClientOnScreen(program_.Child());
+    EXPECT_EQ(25, VideoPoints(Grid(child)));
+    const RECT client = kxtest::ClientOnScreen(program_.TopLevel());
+    const std::vector<POINT> beside = {POINT{child.right + 5, child.top}, POINT{child.left, child.bottom + 5},
+                                       POINT{client.right - 5, client.bottom - 5}};
+    EXPECT_EQ(0, VideoPoints(beside));
+    ASSERT_EQ(0u, Send("window VCKX310 handle 0").rc);
+}
+
 TEST_F(DriverCoverTest, TheCoverGoesWithAClosedForeignWindowAndWithTheDevice)
 {
     ShowIn(program_.TopLevel());

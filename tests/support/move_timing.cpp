@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace kxtest {
 
@@ -76,6 +77,60 @@ std::size_t MessageArrivals::Count(WPARAM wParam) const
 bool MessageArrivals::WaitFor(std::size_t count, DWORD timeoutMs)
 {
     return PumpUntil([&] { return seen_.size() >= count; }, timeoutMs).has_value();
+}
+
+FileTail::FileTail(std::string path) : path_(std::move(path))
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (GetFileAttributesExA(path_.c_str(), GetFileExInfoStandard, &data))
+        offset_ = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+void FileTail::ReadMore()
+{
+    HANDLE file = CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    LARGE_INTEGER at;
+    at.QuadPart = static_cast<LONGLONG>(offset_);
+    if (SetFilePointerEx(file, at, nullptr, FILE_BEGIN)) {
+        char buffer[4096];
+        DWORD got = 0;
+        while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+            offset_ += got;
+            partial_.append(buffer, got);
+        }
+    }
+    CloseHandle(file);
+    std::size_t end;
+    while ((end = partial_.find('\n')) != std::string::npos) {
+        std::string line = partial_.substr(0, end);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines_.push_back(std::move(line));
+        partial_.erase(0, end + 1);
+    }
+}
+
+bool FileTail::SawLineWith(const std::string& text)
+{
+    ReadMore();
+    while (!lines_.empty()) {
+        const bool match = lines_.front().find(text) != std::string::npos;
+        lines_.pop_front();
+        if (match)
+            return true;
+    }
+    return false;
+}
+
+std::vector<std::string> FileTail::NewLines()
+{
+    ReadMore();
+    std::vector<std::string> lines(lines_.begin(), lines_.end());
+    lines_.clear();
+    return lines;
 }
 
 double Latencies::Median() const

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -51,6 +52,26 @@ private:
     UINT message_;
     HWND window_ = nullptr;
     std::vector<Arrival> seen_;
+};
+
+// The lines another process appends to a text file (the simulated card's
+// command log, KX310MCI_LOG), read as they come: from the file's end when
+// the tail was made.
+class FileTail {
+public:
+    explicit FileTail(std::string path);
+    // True when a line containing `text` has come since the last match; the
+    // lines up to it are used up, those after it stay for the next look.
+    bool SawLineWith(const std::string& text);
+    // Every complete line that has come and is not yet used up.
+    std::vector<std::string> NewLines();
+
+private:
+    void ReadMore();
+    std::string path_;
+    unsigned long long offset_ = 0;
+    std::string partial_;
+    std::deque<std::string> lines_;
 };
 
 // Delays of a series of moves, in milliseconds, and the moves whose effect
