@@ -99,6 +99,7 @@ void CVDView::PlaceVideo(PlaceMode mode)
         in.zoom = modes_.zoom();
         in.nonFit = modes_.nonFit();
         in.printing = printing_;
+        in.exported = exportTarget_ != nullptr;
         p = ComputePlacement(mode, in);
         if (p.action != PlacementAction::Place)
             break;

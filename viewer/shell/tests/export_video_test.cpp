@@ -38,20 +38,33 @@ std::string Joined(const std::vector<std::string>& lines)
     return all;
 }
 
-// How many of a grid of points inside the window's client area show
-// `colour` on the screen.
-int PointsShowing(HWND window, COLORREF colour, int* total)
+// The simulated card shows the video over a window of another process in
+// a top-most window of its own laid exactly over that window's client area.
+// Empty when that window is there, visible, in place and showing video (its
+// pixels, read through its own device context, are neither the covered
+// window's colour nor blank); else what is wrong.
+std::string CoverFault(HWND covered, COLORREF coveredColour)
 {
-    const RECT r = kxtest::ClientOnScreen(window);
-    HDC screen = GetDC(nullptr);
-    int same = 0, all = 0;
-    for (LONG y = r.top + 6; y < r.bottom - 6; y += 10)
-        for (LONG x = r.left + 6; x < r.right - 6; x += 10, ++all)
-            same += GetPixel(screen, x, y) == colour;
-    ReleaseDC(nullptr, screen);
-    if (total)
-        *total = all;
-    return same;
+    HWND cover = FindWindowW(L"KX310MCIVideoCover", nullptr);
+    if (!cover || !IsWindowVisible(cover))
+        return "no cover is shown";
+    RECT at{};
+    GetWindowRect(cover, &at);
+    const RECT client = kxtest::ClientOnScreen(covered);
+    if (!EqualRect(&at, &client))
+        return "the cover lies at " + std::to_string(at.left) + "," + std::to_string(at.top) + " instead of " +
+               std::to_string(client.left) + "," + std::to_string(client.top);
+    HDC dc = GetDC(cover);
+    int video = 0, all = 0;
+    for (LONG y = 4; y < at.bottom - at.top - 4; y += 10)
+        for (LONG x = 4; x < at.right - at.left - 4; x += 10, ++all) {
+            const COLORREF c = GetPixel(dc, x, y);
+            video += c != coveredColour && c != CLR_INVALID && c != RGB(1, 2, 3);
+        }
+    ReleaseDC(cover, dc);
+    if (video < all * 3 / 4)
+        return "video at " + std::to_string(video) + " of " + std::to_string(all) + " points";
+    return "";
 }
 
 class ExportVideoTest : public test_support::ViewerFrameFixture {
@@ -135,8 +148,7 @@ TEST_F(ExportVideoTest, VideoFollowsTheForeignWindowAndComesHomeWhenItCloses)
     EXPECT_TRUE(Logged(started, "set card type to 2")) << Joined(started);
     EXPECT_TRUE(Logged(started, "put destination")) << Joined(started);
     // The card's picture covers the child's client area.
-    int points = 0;
-    EXPECT_LT(PointsShowing(foreign.Child(), foreign.kChildColour, &points), points / 4);
+    EXPECT_EQ("", CoverFault(foreign.Child(), foreign.kChildColour));
 
     // The foreign program's window moves: the view places the video again
     // and the picture follows.
@@ -146,7 +158,7 @@ TEST_F(ExportVideoTest, VideoFollowsTheForeignWindowAndComesHomeWhenItCloses)
     EXPECT_TRUE(Logged(moved, "set card type to 2")) << Joined(moved);
     EXPECT_TRUE(Logged(moved, "put destination")) << Joined(moved);
     EXPECT_EQ(foreign.Child(), View()->ExportTarget());
-    EXPECT_LT(PointsShowing(foreign.Child(), foreign.kChildColour, &points), points / 4);
+    EXPECT_EQ("", CoverFault(foreign.Child(), foreign.kChildColour)) << "the video follows the window";
 
     // It closes: the export ends and the video is the view's again, with
     // the key colour from before.
@@ -159,6 +171,8 @@ TEST_F(ExportVideoTest, VideoFollowsTheForeignWindowAndComesHomeWhenItCloses)
     EXPECT_TRUE(Logged(ended, "set video key color to 16711935")) << Joined(ended);
     EXPECT_FALSE(MenuChecked());
     EXPECT_EQ(0u, dllHook(nullptr, nullptr, nullptr, 0)) << "the watch removed itself";
+    HWND cover = FindWindowW(L"KX310MCIVideoCover", nullptr);
+    EXPECT_TRUE(!cover || !IsWindowVisible(cover)) << "no video is left where the window was";
 }
 
 TEST_F(ExportVideoTest, DroppingOnNothingOrOnTheViewerBeepsAndExportsNothing)
