@@ -26,6 +26,13 @@ public:
     // Starts exporting to the target, the drop point in its client
     // coordinates; false when nothing was started.
     bool StartExport(POINT drop);
+    // The same for a window known without the Finder (a program driving the
+    // viewer, a benchmark).
+    bool ExportTo(HWND target, POINT drop)
+    {
+        target_ = target;
+        return StartExport(drop);
+    }
     // Ends the export: the watch removed, the video back in the view with
     // the saved key colour.
     void StopExport();

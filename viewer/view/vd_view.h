@@ -54,7 +54,7 @@ public:
     void ApplyKeyColour(COLORREF colour) override;
     void PlaceExported() override { PlaceVideo(PlaceMode::Exported); }
     void PlaceRefit() override { PlaceVideo(PlaceMode::Refit); }
-    const CExportVideoDlg& ExportDialog() const { return exportDlg_; }
+    CExportVideoDlg& ExportDialog() { return exportDlg_; }
     bool ChromaKeyActive() const override { return chromaKeyActive_; }
     void SetChromaKeyActive(bool active) override { chromaKeyActive_ = active; }
     bool KeyLock() const override { return keyLock_; }
