@@ -194,4 +194,25 @@ TEST_F(ExportVideoTest, DroppingOnNothingOrOnTheViewerBeepsAndExportsNothing)
     EXPECT_EQ(0u, dllHook(nullptr, nullptr, nullptr, 0)) << "no watch was installed";
 }
 
+// A target that is gone by the time the export starts gives no device
+// context: nothing is sent and no watch stays behind.
+TEST_F(ExportVideoTest, AnExportThatCannotStartLeavesNoWatch)
+{
+    OpenFrame();
+    HWND gone = nullptr;
+    {
+        kxtest::ForeignProgram foreign("Gone Target", RECT{500, 60, 900, 420});
+        ASSERT_TRUE(foreign.Started());
+        gone = foreign.Child();
+        ASSERT_TRUE(foreign.Close());
+    }
+    test_support::CardLog log("export_video_gone");
+    EXPECT_FALSE(View()->ExportDialog().ExportTo(gone, POINT{5, 5}));
+    test_support::Pump(200);
+    const std::vector<std::string> lines = log.Take();
+    EXPECT_FALSE(Logged(lines, "window handle")) << Joined(lines);
+    EXPECT_EQ(nullptr, View()->ExportTarget());
+    EXPECT_EQ(0u, dllHook(nullptr, nullptr, nullptr, 0)) << "no watch is left";
+}
+
 }  // namespace

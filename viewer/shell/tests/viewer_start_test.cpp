@@ -4,6 +4,7 @@
 // These tests need the simulated card's driver next to the programs.
 #include "text_lines.h"
 #include "window_test_support.h"
+#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -370,6 +371,22 @@ TEST_F(ViewerStartTest, Version4StartsFromTheMciSection)
     // (The driver adds which window it will signal.)
     EXPECT_EQ(0u, lines[2].find("set indicator signal to " + signal + " ")) << lines[2];
     EXPECT_EQ("set indicator interval to 100 -> 0", lines[3]);
+
+    // The status bar's progress bar, hidden while idle, shows from the
+    // driver's level 0 over the message pane and goes at level 10.
+    HWND bar = FindWindowExA(frame, nullptr, STATUSCLASSNAMEA, nullptr);
+    ASSERT_NE(nullptr, bar);
+    HWND progress = FindWindowExA(bar, nullptr, PROGRESS_CLASSA, nullptr);
+    ASSERT_NE(nullptr, progress);
+    EXPECT_FALSE(IsWindowVisible(progress));
+    const UINT report = RegisterWindowMessageA("MSGIndicatorSignal");
+    SendMessageA(bar, report, 50, 0);
+    EXPECT_TRUE(IsWindowVisible(progress));
+    SendMessageA(bar, report, 600, 0);
+    EXPECT_EQ(6, SendMessageA(progress, PBM_GETPOS, 0, 0));
+    SendMessageA(bar, report, 1000, 0);
+    EXPECT_FALSE(IsWindowVisible(progress));
+    EXPECT_EQ(0, SendMessageA(progress, PBM_GETPOS, 0, 0));
     PostMessageA(frame, WM_CLOSE, 0, 0);
     EXPECT_EQ(0u, viewer.Wait(10000));
 }
