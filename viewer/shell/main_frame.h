@@ -89,6 +89,9 @@ protected:
     void OnPreferences();
     void OnCopyOptions();
     void OnVolumeSetting();
+    // Display Setting: offers to start the setup tool, which takes the
+    // device over and ends the viewer.
+    void OnDisplaySetting();
     void OnBarToggle(UINT id);
     void OnFlip(UINT id);
     void OnUnload();
@@ -120,6 +123,7 @@ protected:
         {ID_OPTIONS_PREFERENCES, &CMainFrame::OnPreferences},
         {ID_EDIT_COPY_OPTIONS, &CMainFrame::OnCopyOptions},
         {ID_OPTIONS_VOLUME, &CMainFrame::OnVolumeSetting},
+        {ID_OPTIONS_DISPLAY, &CMainFrame::OnDisplaySetting},
     };
     static constexpr framework::UpdateEntry<CMainFrame> kUpdates[] = {
         {ID_VIEW_FULL_SCREEN, &CMainFrame::OnUpdateFullScreen},
