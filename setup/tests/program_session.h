@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
