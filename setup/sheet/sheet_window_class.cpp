@@ -8,7 +8,8 @@ ATOM RegisterSheetWindowClass()
 {
     static ATOM atom = [] {
         HINSTANCE module = GetModuleHandleA(nullptr);
-        WNDCLASSEXA cls{sizeof cls};
+        WNDCLASSEXA cls{};
+        cls.cbSize = sizeof cls;
         if (!GetClassInfoExA(nullptr, MAKEINTRESOURCEA(32770), &cls))
             return ATOM(0);
         cls.cbSize = sizeof cls;

@@ -21,7 +21,7 @@ const char kViewerClass[] = "KX310WINClass";
 const char kCaption[] = "Vistacard KX310 Setup";
 constexpr int kSaveButton = 0x3021;
 
-std::string Setup(const char* args = "")
+std::string SetupTool(const char* args = "")
 {
     return ProgramDirectory() + "kx310stw.exe" + args;
 }
@@ -83,7 +83,7 @@ protected:
         Process viewer(Viewer());
         if (!WaitForWindow(kViewerClass, viewer.Id()))
             return nullptr;
-        auto setup = std::make_unique<Process>(Setup(" L=VideoDeck&Setup"));
+        auto setup = std::make_unique<Process>(SetupTool(" L=VideoDeck&Setup"));
         EXPECT_EQ(0u, viewer.Wait(15000)) << "the viewer gave the device up and ended";
         sheet = WaitForWindow(kSetupClass, setup->Id());
         return setup;
@@ -94,7 +94,7 @@ TEST_F(SetupStartTest, StartsFromTheDesktopOnTheSystemPageAndClosesWithoutQuesti
 {
     CardValues values;
     CommandLog log("kx310_setup_start_log.txt");
-    Process setup(Setup());
+    Process setup(SetupTool());
     HWND sheet = WaitForWindow(kSetupClass, setup.Id());
     ASSERT_NE(nullptr, sheet) << "the sheet is a window of the class the viewer looks for";
     EXPECT_EQ(kCaption, TextOf(sheet));
@@ -126,6 +126,20 @@ TEST_F(SetupStartTest, StartsFromTheDesktopOnTheSystemPageAndClosesWithoutQuesti
     GetClientRect(GetDlgItem(page, 206), &r);
     EXPECT_EQ(184, r.right);
     EXPECT_EQ(169, r.bottom);
+    // Its background is the button face; the live video shows through its
+    // magenta area (but not through the bars drawn over it).
+    POINT origin{0, 0};
+    ClientToScreen(GetDlgItem(page, 206), &origin);
+    auto screenPixel = [&](int x, int y) {
+        HDC screen = GetDC(nullptr);
+        COLORREF c = GetPixel(screen, origin.x + x, origin.y + y);
+        ReleaseDC(nullptr, screen);
+        return c;
+    };
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), screenPixel(3, 3));
+    EXPECT_TRUE(test_support::WaitFor([&] { return screenPixel(35, 70) != RGB(255, 0, 255); }, 5000))
+        << "the video is keyed into the picture";
+    EXPECT_EQ(RGB(0, 0, 0), screenPixel(15 + 38 + 8, 70)) << "the left bar stays on top";
 
     // Moving the sheet places the video again.
     const size_t destinations = CountStarting(log.Lines(), "put destination at 15 16 153 113");
@@ -148,7 +162,7 @@ TEST_F(SetupStartTest, ProbeWithoutAnySignalLeavesSourceZero)
 {
     CardValues values("-1 -1 -1");
     CommandLog log("kx310_setup_probe_log.txt");
-    Process setup(Setup());
+    Process setup(SetupTool());
     HWND sheet = WaitForWindow(kSetupClass, setup.Id());
     ASSERT_NE(nullptr, sheet);
     std::vector<std::string> lines = log.Lines();
@@ -226,7 +240,7 @@ TEST_F(SetupStartTest, ClosingQuestionsComeInOrderAndCancelKeepsTheSheet)
     EXPECT_EQ("Do you want to save current configuration?", AnswerBox(kCaption, IDYES).text);
     EXPECT_EQ(0u, setup->Wait(15000));
     std::vector<std::string> lines = log.Lines();
-    EXPECT_EQ((std::vector<std::string>{"save type Config -> 0", "close -> 0"}), From(lines, "save", 2));
+    EXPECT_EQ((std::vector<std::string>{"save type config -> 0", "close -> 0"}), From(lines, "save", 2));
     EXPECT_NE(std::string::npos, values.Config().find("skewwinx=35")) << values.Config();
     // No re-open: no viewer comes back.
     test_support::Pump(1000);
@@ -236,19 +250,22 @@ TEST_F(SetupStartTest, ClosingQuestionsComeInOrderAndCancelKeepsTheSheet)
 TEST_F(SetupStartTest, AStartingViewerEndsTheSetupToolWithoutQuestions)
 {
     CardValues values;
-    Process setup(Setup());
+    CommandLog log("kx310_setup_giveway_log.txt");
+    Process setup(SetupTool());
     HWND sheet = WaitForWindow(kSetupClass, setup.Id());
     ASSERT_NE(nullptr, sheet);
     Scroll(CurrentPage(sheet), 216, SB_LINERIGHT);  // a change that is never saved
-    CommandLog log("kx310_setup_giveway_log.txt");
+    EXPECT_EQ("set video key correct to 1 -> 0", log.Lines().back());
+    const size_t before = log.Lines().size();
     Process viewer(Viewer());
     EXPECT_EQ(0u, setup.Wait(15000));
     HWND frame = WaitForWindow(kViewerClass, viewer.Id());
     ASSERT_NE(nullptr, frame);
+    // The setup tool closed the device, then the viewer opened it.
     std::vector<std::string> lines = log.Lines();
-    ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ("close -> 0", lines[0]);
-    EXPECT_EQ("open -> 0", lines[1]);
+    ASSERT_GE(lines.size(), before + 2);
+    EXPECT_EQ("close -> 0", lines[before]);
+    EXPECT_EQ("open -> 0", lines[before + 1]);
     EXPECT_EQ(0u, CountStarting(lines, "save"));
     PostMessageA(frame, WM_CLOSE, 0, 0);
     EXPECT_EQ(0u, viewer.Wait(15000));
@@ -258,7 +275,7 @@ TEST_F(SetupStartTest, ColorPageStepsAndRestoresPerInput)
 {
     CardValues values;
     CommandLog log("kx310_setup_color_log.txt");
-    Process setup(Setup());
+    Process setup(SetupTool());
     HWND sheet = WaitForWindow(kSetupClass, setup.Id());
     ASSERT_NE(nullptr, sheet);
     HWND page = ShowPage(sheet, 1);
@@ -296,7 +313,7 @@ TEST_F(SetupStartTest, VideoPageAlignmentFollowsTheSignal)
 {
     CardValues values("1 -1 1");
     CommandLog log("kx310_setup_video_log.txt");
-    Process setup(Setup());
+    Process setup(SetupTool());
     HWND sheet = WaitForWindow(kSetupClass, setup.Id());
     ASSERT_NE(nullptr, sheet);
     HWND page = ShowPage(sheet, 2);
