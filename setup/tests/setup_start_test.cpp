@@ -344,4 +344,67 @@ TEST_F(SetupStartTest, VideoPageAlignmentFollowsTheSignal)
     EXPECT_EQ(0u, setup.Wait(10000));
 }
 
+TEST_F(SetupStartTest, DisplaySettingOfTheViewerStartsTheSetupToolWhichOffersItBack)
+{
+    CardValues values;
+    Process viewer(Viewer());
+    HWND frame = WaitForWindow(kViewerClass, viewer.Id());
+    ASSERT_NE(nullptr, frame);
+    PostMessageA(frame, WM_COMMAND, MAKEWPARAM(32799, 0), 0);  // Options, Display Setting
+    AnsweredBox question = AnswerBox("Open Setup", IDYES);
+    ASSERT_TRUE(question.found);
+    EXPECT_EQ("Do you want to open the Setup program?", question.text);
+    EXPECT_EQ(0u, viewer.Wait(15000)) << "the setup tool took the device and the viewer ended";
+    HWND sheet = WaitForWindow(kSetupClass, 0);
+    ASSERT_NE(nullptr, sheet);
+    DWORD setupId = 0;
+    GetWindowThreadProcessId(sheet, &setupId);
+    // Started by the viewer, it offers to start it again.
+    PostMessageA(sheet, WM_CLOSE, 0, 0);
+    AnsweredBox reopen = AnswerBox(kCaption, IDNO);
+    EXPECT_EQ("Re-open Video Deck KX310 application?", reopen.text);
+    EXPECT_EQ(setupId, reopen.process);
+    EXPECT_TRUE(test_support::WaitFor([] { return WindowOf(kSetupClass, 0) == nullptr; }, 15000));
+    test_support::Pump(1000);
+    EXPECT_EQ(nullptr, WindowOf(kViewerClass, 0));
+}
+
+TEST_F(SetupStartTest, ASecondStartBringsTheFirstForwardAndEnds)
+{
+    CardValues values;
+    Process first(SetupTool());
+    HWND sheet = WaitForWindow(kSetupClass, first.Id());
+    ASSERT_NE(nullptr, sheet);
+    Process second(SetupTool());
+    ASSERT_TRUE(second.Started());
+    EXPECT_EQ(0u, second.Wait(10000));
+    EXPECT_TRUE(first.Running());
+    EXPECT_EQ(sheet, WindowOf(kSetupClass, 0));
+    // The About item: without the About library nothing is shown.
+    PostMessageA(sheet, WM_SYSCOMMAND, 16, 0);
+    test_support::Pump(500);
+    EXPECT_EQ(nullptr, FindWindowA("#32770", nullptr));
+    EXPECT_TRUE(first.Running());
+    PostMessageA(sheet, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, first.Wait(10000));
+}
+
+TEST_F(SetupStartTest, DriverHeldByAnotherProgramStopsTheStart)
+{
+    // Held as a loaded driver is held, by a program that is not the viewer.
+    const std::string file = ProgramDirectory() + "kx310mci32.dll";
+    HANDLE held = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    Process setup(SetupTool());
+    AnsweredBox box = AnswerBox("Open Error", IDOK);
+    CloseHandle(held);
+    ASSERT_TRUE(box.found);
+    EXPECT_EQ(setup.Id(), box.process);
+    EXPECT_EQ("Another application is using the driver. You can close the application, then try using Vistacard "
+              "KX310 Setup again.",
+              box.text);
+    EXPECT_NE(STILL_ACTIVE, setup.Wait(10000));
+    EXPECT_EQ(nullptr, WindowOf(kSetupClass, 0));
+}
+
 }  // namespace
