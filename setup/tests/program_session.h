@@ -187,6 +187,16 @@ struct AnsweredBox {
     DWORD process = 0;
 };
 
+// Appends the text of a static control to the string at `lp`.
+inline BOOL CALLBACK CollectStaticText(HWND child, LPARAM lp)
+{
+    char cls[16] = {}, text[512] = {};
+    GetClassNameA(child, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0)
+        *reinterpret_cast<std::string*>(lp) += text;
+    return TRUE;
+}
+
 // Waits for a visible dialog box captioned `caption`, reads its texts,
 // presses `button` and waits until the box is gone, so that the next call
 // sees the next box.
@@ -199,16 +209,7 @@ inline AnsweredBox AnswerBox(const char* caption, int button, DWORD timeoutMs = 
         return seen;
     seen.found = true;
     GetWindowThreadProcessId(box, &seen.process);
-    EnumChildWindows(
-        box,
-        [](HWND child, LPARAM lp) -> BOOL {
-            char cls[16] = {}, text[512] = {};
-            GetClassNameA(child, cls, sizeof cls);
-            if (lstrcmpiA(cls, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0)
-                *reinterpret_cast<std::string*>(lp) += text;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&seen.text));
+    EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&seen.text));
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
     test_support::WaitFor([&] { return !IsWindow(box); }, 5000);
     return seen;

@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -113,13 +114,14 @@ protected:
         SetSignalWaitMilliseconds(1000);
     }
     // Runs the sheet on this thread while `drive` works it from another.
-    void RunSheet(const std::function<void(HWND sheet)>& drive)
+    void RunSheet(const std::function<void(HWND sheet)>& drive) { RunSheet([&](HWND w, CMainSht&) { drive(w); }); }
+    void RunSheet(const std::function<void(HWND sheet, CMainSht& object)>& drive)
     {
         CMainSht sheet(false);
         std::thread driver([&] {
             HWND wnd = nullptr;
             if (WaitUntil([&] { return (wnd = FindWindowA("KX310SetupClass", nullptr)) != nullptr; }))
-                drive(wnd);
+                drive(wnd, sheet);
             if (wnd)
                 PostMessageA(wnd, WM_CLOSE, 0, 0);
         });
@@ -138,14 +140,17 @@ TEST_F(SetupSheetTest, VideoPageTimerFollowsTheSignalOnTheSameInput)
         ASSERT_TRUE(IsWindowEnabled(xBar));
         // The signal goes: the next tick turns the alignment off.
         card_.SetVideo("0 -1");
-        EXPECT_TRUE(WaitUntil([&] { return !IsWindowEnabled(xBar); }));
+        // (The sheet's thread works on meanwhile: wait for the whole change.)
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindowEnabled(xBar) && !IsWindowEnabled(GetDlgItem(page, 214)); }));
         EXPECT_FALSE(IsWindowEnabled(caption));
-        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, 214)));
         EXPECT_EQ("Unknown", TextOf(GetDlgItem(page, 218)));
         EXPECT_EQ(0u, card_.Count("set VCKX310 source to"));
         // It comes back as PAL: a second later it is set and the bars follow.
         card_.SetVideo("0 1");
-        EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(xBar) != FALSE; }));
+        EXPECT_TRUE(WaitUntil([&] {
+            return IsWindowEnabled(xBar) && IsWindowEnabled(GetDlgItem(page, 214)) &&
+                   card_.Count("set VCKX310 skew disp addr y to 32") >= 2;
+        }));
         EXPECT_TRUE(IsWindowEnabled(caption));
         EXPECT_EQ("PAL", TextOf(GetDlgItem(page, 218)));
         EXPECT_EQ(1u, card_.Count("set VCKX310 source to 1"));
@@ -202,6 +207,36 @@ TEST_F(SetupSheetTest, SaveSendsTheConfigCommandAndRestoreTheFirstValues)
         answer.join();
     });
     EXPECT_EQ(1u, card_.Count("save VCKX310"));
+}
+
+// The colour of a bitmap's pixel.
+COLORREF BitmapPixel(HBITMAP bitmap, int x, int y)
+{
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    COLORREF c = GetPixel(memory, x, y);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    return c;
+}
+
+TEST_F(SetupSheetTest, PicturesTakeTheButtonFaceAgainWhenTheSystemColoursChange)
+{
+    const int element = COLOR_BTNFACE;
+    const COLORREF face = GetSysColor(COLOR_BTNFACE), other = RGB(200, 180, 120);
+    RunSheet([&](HWND sheet, CMainSht& object) {
+        const CUIBitmapButton& picture = object.SystemPage().Picture();
+        // (A bitmap being drawn on the sheet's thread cannot be read meanwhile.)
+        EXPECT_TRUE(WaitUntil([&] { return BitmapPixel(picture.Bitmap(CUIBitmapButton::kNormal), 3, 3) == face; }));
+        // The magenta entry stays magenta.
+        EXPECT_TRUE(WaitUntil(
+            [&] { return BitmapPixel(picture.Bitmap(CUIBitmapButton::kNormal), 35, 70) == RGB(255, 0, 255); }));
+        SetSysColors(1, &element, &other);
+        EXPECT_TRUE(WaitUntil([&] { return BitmapPixel(picture.Bitmap(CUIBitmapButton::kNormal), 3, 3) == other; }));
+        SetSysColors(1, &element, &face);
+        EXPECT_TRUE(WaitUntil([&] { return BitmapPixel(picture.Bitmap(CUIBitmapButton::kNormal), 3, 3) == face; }));
+    });
+    SetSysColors(1, &element, &face);
 }
 
 }  // namespace
