@@ -8,12 +8,14 @@
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
-# kx_check_pe(TARGET [EXPORTS NAME=ORDINAL|NAME ...] [ONLY] [IMPORTS DLL:ORDINAL|DLL:NAME ...])
+# kx_check_pe(TARGET [EXPORTS NAME=ORDINAL|NAME ...] [ONLY] [IMPORTS DLL:ORDINAL|DLL:NAME ...]
+#             [SHARED_SECTIONS NAME ...])
 #   In the product build: the binary must be PE32, export what is listed
-#   (ONLY: nothing else by name) and import what is listed (an ordinal:
-#   by ordinal, not by name).  Elsewhere it does nothing.
+#   (ONLY: nothing else by name), import what is listed (an ordinal:
+#   by ordinal, not by name) and have the listed sections, each marked
+#   shared between processes.  Elsewhere it does nothing.
 function(kx_check_pe target)
-  cmake_parse_arguments(P "ONLY" "" "EXPORTS;IMPORTS" ${ARGN})
+  cmake_parse_arguments(P "ONLY" "" "EXPORTS;IMPORTS;SHARED_SECTIONS" ${ARGN})
   if(NOT KX_PRODUCT OR NOT BUILD_TESTING)
     return()
   endif()
@@ -23,6 +25,9 @@ function(kx_check_pe target)
   endif()
   foreach(i IN LISTS P_IMPORTS)
     list(APPEND extra --import ${i})
+  endforeach()
+  foreach(s IN LISTS P_SHARED_SECTIONS)
+    list(APPEND extra --shared ${s})
   endforeach()
   add_test(NAME pe_${target}
            COMMAND ${CMAKE_SOURCE_DIR}/tests/pe/check-pe ${CMAKE_OBJDUMP} $<TARGET_FILE:${target}> ${P_EXPORTS} ${extra})

@@ -1,5 +1,7 @@
 #include "filter_edit.h"
 
+#include <cstdlib>
+
 namespace framework {
 
 LRESULT CFilterEdit::OnChar(const Message& m)
@@ -10,10 +12,18 @@ LRESULT CFilterEdit::OnChar(const Message& m)
             return 0;
         return Default(m);
     }
-    if ((c >= '0' && c <= '9') || c == '\b')
-        return Default(m);
-    MessageBeep(MB_ICONEXCLAMATION);
-    return 0;
+    if ((c < '0' || c > '9') && c != '\b') {
+        MessageBeep(MB_ICONEXCLAMATION);
+        return 0;
+    }
+    const LRESULT result = Default(m);
+    char text[16] = {};
+    GetWindowTextA(hwnd_, text, sizeof text);
+    if (std::strtoul(text, nullptr, 10) == 0) {
+        SetWindowTextA(hwnd_, "1");
+        Send(EM_SETSEL, 1, 1);
+    }
+    return result;
 }
 
 }  // namespace framework

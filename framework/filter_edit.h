@@ -2,7 +2,8 @@
 // typed Tab character is dropped (a multi-line editor would otherwise take
 // it) and every other character is taken; in digit mode only the digits 0 to
 // 9 and Backspace are taken, anything else is refused with the exclamation
-// beep.
+// beep, and a text left empty or reading as 0 after a character becomes "1"
+// (the edit holds a count that is never 0).
 #pragma once
 #include "message_table.h"
 #include "wnd.h"

@@ -22,7 +22,7 @@ namespace kxmci {
 
 using kxcard::Rect;
 
-Device::Device(HINSTANCE module) : module_(module), presenter_(live_), progress_(module) {}
+Device::Device(HINSTANCE module) : module_(module), presenter_(live_), cover_(module), progress_(module) {}
 
 Device::~Device() { Close(); }
 
@@ -55,6 +55,7 @@ void Device::Close()
     if (open_)
         LogCommand("close -> 0");
     presenter_.Stop();
+    DropCover(nullptr);
     holder_.Release();
     open_ = false;
 }
@@ -68,6 +69,8 @@ std::wstring Device::Text(UINT id) const
 
 DWORD Device::Command(UINT message, DWORD flags, DWORD_PTR params)
 {
+    if (cover_.CoveredWindowGone())
+        DropCover(nullptr);
     std::wstring reply;
     DWORD rc = params ? Dispatch(message, flags, params, reply) : MCIERR_NULL_PARAMETER_BLOCK;
     // Described before the reply goes into the caller's buffer, from the
@@ -148,6 +151,9 @@ DWORD Device::Put(DWORD flags, const PutParams& p)
     } else if (flags & KXF_PUT_DESTINATION) {
         live_.card.PutDestination(nullptr);
     }
+    // The cover follows its window: measured again at each destination.
+    if (flags & (KXF_PUT_DESTINATION_AT | KXF_PUT_DESTINATION))
+        cover_.Follow();
     return 0;
 }
 
@@ -161,12 +167,39 @@ DWORD Device::Window(DWORD flags, const WindowParams& p)
     HWND window = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(p.handle));
     if ((flags & KXF_WINDOW_HANDLE) && window && !IsWindow(window))
         return MCIERR_NO_WINDOW;
-    Lock lock(live_.mutex);
-    if (flags & KXF_WINDOW_HANDLE)
+    bool showVideo;
+    {
+        Lock lock(live_.mutex);
+        if (flags & (KXF_WINDOW_SHOW | KXF_WINDOW_HIDE))
+            live_.showVideo = (flags & KXF_WINDOW_SHOW) != 0;
+        showVideo = live_.showVideo;
+    }
+    if (flags & KXF_WINDOW_HANDLE) {
+        DropCover(window);
+        // A window of another process cannot be drawn into: the video goes
+        // into the cover over it (without one, into the window as before).
+        HWND cover = nullptr;
+        if (IsForeignWindow(window) && cover_.Cover(window, showVideo))
+            cover = cover_.Window();
+        Lock lock(live_.mutex);
         live_.window = window;
-    if (flags & (KXF_WINDOW_SHOW | KXF_WINDOW_HIDE))
-        live_.showVideo = (flags & KXF_WINDOW_SHOW) != 0;
+        live_.cover = cover;
+    } else {
+        cover_.Show(showVideo);
+    }
     return 0;
+}
+
+void Device::DropCover(HWND window)
+{
+    if (!cover_.Window() || (window && window == cover_.Covered() && !cover_.CoveredWindowGone()))
+        return;
+    {
+        // The presenter stops drawing into it before it goes.
+        Lock lock(live_.mutex);
+        live_.cover = nullptr;
+    }
+    cover_.Remove();
 }
 
 DWORD Device::Where(DWORD flags, std::wstring& reply)

@@ -14,6 +14,7 @@
 #include "holder.h"
 #include "params.h"
 #include "progress.h"
+#include "video_cover.h"
 #include "video_presenter.h"
 
 namespace kxmci {
@@ -59,6 +60,9 @@ private:
     DWORD Status(DWORD flags, std::wstring& reply);
     DWORD Info(DWORD flags, std::wstring& reply);
     DWORD Capability(DWORD flags, std::wstring& reply);
+    // Takes the cover away from a foreign window that is gone, or when
+    // `window` (the window named now) is not the covered one.
+    void DropCover(HWND window);
 
     std::wstring Text(UINT id) const;
 
@@ -66,6 +70,7 @@ private:
     Holder holder_;
     LiveCard live_;
     VideoPresenter presenter_;
+    VideoCover cover_;   // over a foreign window named with "window" / "handle"
     Progress progress_;
     kxcard::BufferFormat bufferFormat_ = kxcard::BufferFormat::Rgb;
     bool open_ = false;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "card/card_settings.h"
+#include "video_cover.h"
 
 namespace kxmci {
 
@@ -61,7 +62,18 @@ bool VideoPresenter::ReadState(FrameState& state)
     std::lock_guard<std::mutex> lock(live_.mutex);
     Card& card = live_.card;
     HWND window = live_.window;
+    HWND cover = live_.cover;
+    if (cover && !IsWindow(window) && IsWindowVisible(cover)) {
+        // The covered window went: so does its video, until the next
+        // command takes the cover away.
+        ShowWindowAsync(cover, SW_HIDE);
+        return false;
+    }
     if (!window || !live_.showVideo || !IsWindow(window) || !IsWindowVisible(window))
+        return false;
+    if (cover)
+        window = cover;
+    if (cover && !IsWindowVisible(cover))
         return false;
     card.Live(NowMs());
     RECT client;
@@ -87,10 +99,18 @@ bool VideoPresenter::ReadState(FrameState& state)
     if (!IntersectRect(&state.area, &want, &client))
         return false;
     state.window = window;
+    state.covering = cover != nullptr;
     state.placement = placement;
     state.keying = card.Settings().Keying();
     state.shiftX = card.Settings().skewWinX - kSkewNeutral;
     state.shiftY = card.Settings().skewWinY - kSkewNeutral;
+    if (state.covering) {
+        // Nothing of the other program's to key against: video over the
+        // whole frame rectangle.
+        state.keying.videoKey = false;
+        state.keying.chromaKey = false;
+        state.shiftX = state.shiftY = 0;
+    }
     state.memoryChanged = card.MemoryVersion() != memoryVersion_;
     if (state.memoryChanged) {
         memory_ = card.Memory();
@@ -170,6 +190,9 @@ void VideoPresenter::PresentOnce()
             out_.resize(count);
             kxcard::ComposeKeyedPacked(state.keying, video_.data(), shown, out_.data(), painted_.data(), w, h,
                                        state.shiftX, state.shiftY);
+            if (state.covering)
+                for (std::uint32_t& pixel : out_)
+                    pixel = SeeThroughSafe(pixel);
             WriteChanges(dc, area);
             written_.swap(out_);
             writtenKeying_ = state.keying;

@@ -1,6 +1,8 @@
 // Shows the live video in the window the caller named: a worker thread, at
 // the card's 25 frames a second, brings frame memory up to date and keys it
-// into the window's pixels (card/keying.h).  The caller's thread is never
+// into the window's pixels (card/keying.h).  A window of another process is
+// shown through the driver's cover over it (video_cover.h): the video fills
+// the cover's frame rectangle, unkeyed.  The caller's thread is never
 // blocked for more than the moment it takes to read the card's state: the
 // presenter copies what it needs under the lock and works outside it.
 //
@@ -30,6 +32,7 @@ struct LiveCard {
     std::mutex mutex;
     kxcard::Card card;
     HWND window = nullptr;
+    HWND cover = nullptr;    // the driver's window over `window`, when that is foreign
     bool showVideo = true;
 };
 
@@ -46,7 +49,8 @@ public:
 private:
     // The card's state for one frame, read under the lock.
     struct FrameState {
-        HWND window = nullptr;
+        HWND window = nullptr;        // drawn into: the named window or its cover
+        bool covering = false;
         RECT area{};                  // client pixels the video covers
         kxcard::Placement placement;  // client pixels to frame memory
         kxcard::KeyingOptions keying;

@@ -1,4 +1,5 @@
 #include "chroma_key_dlg.h"
+#include "finder_icon.h"
 #include "light_font.h"
 
 #include "chroma_state.h"
@@ -16,10 +17,6 @@ using namespace overlay;
 
 namespace {
 
-constexpr int kFinderSize = 35;        // the Finder control, in pixels
-constexpr int kFinderBitmapSize = 36;  // what is copied of its bitmap
-constexpr int kFrameBorder = 2;        // a frame lies this far around its control
-constexpr int kHighlightPen = 4;
 
 // Three integers of the driver's reply to the last command.
 bool ReplyTriple(int (&values)[3])
@@ -109,11 +106,8 @@ bool CChromaKeyDlg::OnInitDialog()
     if (ViewerSettings().ReadNumbers(kSetChromaKey, kSetWindowPos, position, 3) == 2)
         SetWindowPos(hwnd_, nullptr, position[0], position[1], 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-    RECT finder = ControlRect(IDC_FINDER);
-    SetWindowPos(Item(IDC_FINDER), nullptr, finder.left, finder.top, kFinderSize, kFinderSize,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    PlaceFrameAround(IDC_FINDER_FRAME, IDC_FINDER, kFrameBorder);
-    PlaceFrameAround(IDC_SWATCH_FRAME, IDC_CHROMA_SWATCH, kFrameBorder);
+    finder::PlaceFinder(hwnd_, IDC_FINDER, IDC_FINDER_FRAME);
+    finder::PlaceFrameAround(hwnd_, IDC_SWATCH_FRAME, IDC_CHROMA_SWATCH);
 
     faceBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
 
@@ -144,22 +138,6 @@ bool CChromaKeyDlg::OnInitDialog()
 
     UpdateData(false);
     return true;
-}
-
-RECT CChromaKeyDlg::ControlRect(int id) const
-{
-    RECT r{};
-    HWND control = Item(id);
-    GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-void CChromaKeyDlg::PlaceFrameAround(int frameId, int controlId, int border)
-{
-    RECT r = ControlRect(controlId);
-    SetWindowPos(Item(frameId), nullptr, r.left - border, r.top - border, r.right - r.left + 2 * border,
-                 r.bottom - r.top + 2 * border, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CChromaKeyDlg::ShowSwatch(bool show)
@@ -305,11 +283,7 @@ LRESULT CChromaKeyDlg::OnClose(const Message&)
 
 LRESULT CChromaKeyDlg::OnLeftButtonDown(const Message& m)
 {
-    RECT finder{};
-    GetClientRect(Item(IDC_FINDER), &finder);
-    POINT at = m.Point();
-    MapWindowPoints(hwnd_, Item(IDC_FINDER), &at, 1);
-    if (!dragging_ && PtInRect(&finder, at))
+    if (!dragging_ && finder::OnFinder(hwnd_, IDC_FINDER, m.Point()))
         BeginDrag();
     return 0;
 }
@@ -325,7 +299,7 @@ void CChromaKeyDlg::BeginDrag()
     else
         target = view_.ViewWindow();
     highlighted_ = target;
-    framework::DrawInvertedFrame(highlighted_, kHighlightPen);
+    framework::DrawInvertedFrame(highlighted_, finder::kHighlightPen);
     SuspendChromaKey(true);
     SetCapture(hwnd_);
     SetFocus(hwnd_);
@@ -395,7 +369,7 @@ LRESULT CChromaKeyDlg::OnDestroy(const Message& m)
 void CChromaKeyDlg::EndDrag(std::optional<POINT> dropped)
 {
     dragging_ = false;
-    framework::DrawInvertedFrame(highlighted_, kHighlightPen);
+    framework::DrawInvertedFrame(highlighted_, finder::kHighlightPen);
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
     RepaintControl(IDC_FINDER);
     if (dropped) {
@@ -446,33 +420,10 @@ LRESULT CChromaKeyDlg::OnPaint(const Message&)
 {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd_, &ps);
-    PaintSunkenFrame(dc, IDC_FINDER_FRAME);
-    PaintSunkenFrame(dc, IDC_SWATCH_FRAME);
+    finder::PaintSunkenFrame(dc, hwnd_, IDC_FINDER_FRAME);
+    finder::PaintSunkenFrame(dc, hwnd_, IDC_SWATCH_FRAME);
     EndPaint(hwnd_, &ps);
     return 0;
-}
-
-void CChromaKeyDlg::PaintSunkenFrame(HDC dc, int frameId)
-{
-    RECT r = ControlRect(frameId);
-    framework::GdiPen shadow(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)));
-    framework::GdiPen highlight(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT)));
-    framework::GdiPen text(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNTEXT)));
-    {
-        framework::SelectedObject pen(dc, shadow.get());
-        MoveToEx(dc, r.left, r.bottom - 1, nullptr);
-        LineTo(dc, r.left, r.top);
-        LineTo(dc, r.right - 1, r.top);
-    }
-    {
-        framework::SelectedObject pen(dc, highlight.get());
-        MoveToEx(dc, r.right - 1, r.top, nullptr);
-        LineTo(dc, r.right - 1, r.bottom - 1);
-        LineTo(dc, r.left - 1, r.bottom - 1);
-    }
-    framework::SelectedObject pen(dc, text.get());
-    framework::SelectedObject brush(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1);
 }
 
 LRESULT CChromaKeyDlg::OnDrawItem(const Message& m)
@@ -487,15 +438,7 @@ LRESULT CChromaKeyDlg::OnDrawItem(const Message& m)
         return TRUE;
     }
     if (item->CtlID == IDC_FINDER) {
-        const int bitmapId = dragging_ ? IDB_FINDER_EMPTY : IDB_FINDER_FULL;
-        framework::GdiBitmap bitmap(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId)));
-        HDC memory = CreateCompatibleDC(item->hDC);
-        if (memory && bitmap) {
-            framework::SelectedObject selected(memory, bitmap.get());
-            BitBlt(item->hDC, 0, 0, kFinderBitmapSize, kFinderBitmapSize, memory, 0, 0, SRCCOPY);
-        }
-        if (memory)
-            DeleteDC(memory);
+        finder::DrawFinder(*item, dragging_);
         return TRUE;
     }
     return Default(m);

@@ -97,9 +97,6 @@ private:
     void PickedInDialog(POINT at);
     void ShowSwatch(bool show);
     void RepaintControl(int id);
-    void PlaceFrameAround(int frameId, int controlId, int border);
-    RECT ControlRect(int id) const;
-    void PaintSunkenFrame(HDC dc, int frameId);
     void StorePosition();
     void ShowMainWindow(bool show);
     HWND MainWindow() const;

@@ -128,6 +128,30 @@
 #define IDC_CHROMA_CANCEL 1052
 #define IDC_DIALOG_HELP 57669
 
+// The tools' dialogs: Color Settings, Rotate Source, Strobe and Export
+// Video, their controls (Stop, the Finder and its frame, Hide Video Deck are
+// the ids above) and texts.
+#define IDD_ROTATE_SOURCE 103
+#define IDD_COLOR_SETTINGS 104
+#define IDD_STROBE 106
+#define IDD_EXPORT_VIDEO 116
+#define IDC_COLOR_HUE 206
+#define IDC_COLOR_BRIGHTNESS 207
+#define IDC_COLOR_SATURATION 208
+#define IDC_COLOR_CONTRAST 209
+#define IDC_COLOR_HUE_VALUE 210
+#define IDC_COLOR_BRIGHTNESS_VALUE 211
+#define IDC_COLOR_SATURATION_VALUE 212
+#define IDC_COLOR_CONTRAST_VALUE 213
+#define IDC_ROTATE_INPUT0 225
+#define IDC_ROTATE_INPUT1 226
+#define IDC_ROTATE_SVIDEO 227
+#define IDC_ROTATE_INTERVAL 228
+#define IDC_MINIMIZE_WHEN_DONE 277
+#define IDC_STROBE_INTERVAL 278
+#define IDC_INTERVAL_ARROWS 279
+#define IDC_EXPLANATION 290
+
 // The image Open ("Load Image", template 101) and Save ("Save Image",
 // template 102) dialogs: the platform's old-style file dialog controls
 // (commdlg's dlgs.h numbers them) and ours.

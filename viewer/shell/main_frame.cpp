@@ -1,5 +1,7 @@
 #include "main_frame.h"
 #include "clipboard_options_dlg.h"
+#include "color_settings_dlg.h"
+#include "interval_dlg.h"
 #include "device_open.h"
 #include "handles.h"
 #include "overlay_viewer.h"
@@ -122,18 +124,13 @@ bool CMainFrame::CreateBars()
         !toolBar_.SetButtons(kToolBarButtons, static_cast<int>(std::size(kToolBarButtons))))
         return false;
     SetToolBar(&toolBar_);
-    if (!statusBar_.Create(hwnd_) || !statusBar_.SetPaneCount(kPaneCount))
+    // The status bar registers itself with the driver for progress reports.
+    if (!statusBar_.Create(hwnd_, version4_) || !statusBar_.SetPaneCount(kPaneCount))
         return false;
     SetStatusBar(&statusBar_);
     for (StatusPane pane : {kPaneSize, kPanePosition, kPaneZoom})
         ShowPane(pane, true);
     SetMessageText(IDS_IDLE_MESSAGE);
-
-    // The driver reports the progress of long operations to the status bar.
-    if (version4_)
-        SetIndicatorSignal(g_msgIndicatorSignal, statusBar_.Handle());
-    else
-        SendOverlayCommand(overlay::kVerbSet, overlay::kFmtIndicatorOn);
     return true;
 }
 

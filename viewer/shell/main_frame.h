@@ -12,7 +12,8 @@
 #include "picture_buffer.h"
 #include "registered_messages.h"
 #include "resource.h"
-#include "status_bar.h"
+#include "timed_effects.h"
+#include "viewer_status_bar.h"
 #include "video_frame.h"
 #include <memory>
 #include <string>
@@ -24,7 +25,8 @@ FrameMetrics SystemFrameMetrics();
 
 class CMainFrame : public framework::Routed<CMainFrame, framework::CFrameWnd>,
                    public IVideoFrame,
-                   public IPreferencesFrame {
+                   public IPreferencesFrame,
+                   public IEffectsHost {
 public:
     CMainFrame();
     ~CMainFrame() override;
@@ -39,6 +41,17 @@ public:
 
     // Shows (sized from its text) or hides one of the panes after the message pane.
     void ShowPane(StatusPane pane, bool show);
+
+    // Source rotation and strobe, which run on the frame's timers.
+    bool RotationRunning() const override { return effects_.RotationRunning(); }
+    bool StrobeRunning() const override { return effects_.StrobeRunning(); }
+    CTimedEffects& Effects() { return effects_; }
+    HWND TimerWindow() const override { return hwnd_; }
+    bool UserFrozen() const override;
+    int MenuSource() const override;
+    void ReturnToLive() override;
+    void ShowEffectPane(TimedEffect effect, bool show) override;
+    bool EffectPaneShown(TimedEffect effect) const override;
 
     // Grabs a region of the view from the card's frame memory (an empty
     // rectangle: the whole video area); null when that fails.  The buffer
@@ -92,6 +105,10 @@ protected:
     // Display Setting: offers to start the setup tool, which takes the
     // device over and ends the viewer.
     void OnDisplaySetting();
+    void OnColorSetting();
+    void OnRotateSource();
+    void OnStrobe();
+    void OnUpdateTimedEffect(framework::CCmdUI& ui);
     void OnBarToggle(UINT id);
     void OnFlip(UINT id);
     void OnUnload();
@@ -124,12 +141,16 @@ protected:
         {ID_EDIT_COPY_OPTIONS, &CMainFrame::OnCopyOptions},
         {ID_OPTIONS_VOLUME, &CMainFrame::OnVolumeSetting},
         {ID_OPTIONS_DISPLAY, &CMainFrame::OnDisplaySetting},
+        {ID_OPTIONS_COLOR, &CMainFrame::OnColorSetting},
+        {ID_TOOLS_ROTATE_SOURCE, &CMainFrame::OnRotateSource},
+        {ID_TOOLS_STROBE, &CMainFrame::OnStrobe},
     };
     static constexpr framework::UpdateEntry<CMainFrame> kUpdates[] = {
         {ID_VIEW_FULL_SCREEN, &CMainFrame::OnUpdateFullScreen},
         {framework::IdRange{ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}, &CMainFrame::OnUpdateBarToggle},
         {framework::IdRange{ID_IMAGE_FLIP_HORIZONTAL, ID_IMAGE_FLIP_BOTH}, &CMainFrame::OnUpdateFlip},
         {ID_IMAGE_UNLOAD, &CMainFrame::OnUpdateUnload},
+        {framework::IdRange{ID_TOOLS_ROTATE_SOURCE, ID_TOOLS_STROBE}, &CMainFrame::OnUpdateTimedEffect},
     };
 
 
@@ -155,7 +176,7 @@ private:
     void ReplaceVideoItemText(const std::string& name);
 
     CFrameToolBar toolBar_;
-    framework::CStatusBar statusBar_;
+    CViewerStatusBar statusBar_;
     CVDView* view_ = nullptr;
     bool version4_;
     RECT savedRect_{0, 0, 0, 0};
@@ -173,4 +194,5 @@ private:
     RECT grabRect_{0, 0, 0, 0};
     bool grabMerged_ = false;
     std::unique_ptr<CPictureBuffer> background_;
+    CTimedEffects effects_{*this};
 };

@@ -42,6 +42,8 @@ ViewState CVDView::State() const
     s.zoom = modes_.zoom();
     s.nonFit = modes_.nonFit();
     s.fullScreen = frame_ && frame_->IsFullScreen();
+    s.rotationRunning = frame_ && frame_->RotationRunning();
+    s.strobeRunning = frame_ && frame_->StrobeRunning();
     s.exported = exportTarget_ != nullptr;
     s.chromaKeyActive = chromaKeyActive_;
     s.backgroundLoaded = background_ != nullptr;
@@ -371,16 +373,32 @@ void CVDView::OnShowBackground()
 
 LRESULT CVDView::OnUpdateVideo(const Message& m)
 {
+    // A late report of a watch that has already ended changes nothing.
+    if (!exportTarget_)
+        return 0;
     if (!UpdateVideoMessage(m).windowGone) {
         PlaceVideo(PlaceMode::Exported);
         return 0;
     }
-    // The window the video was exported to is gone: the video comes home.
-    SendKeyColor(keyColour_);
+    // The window the video was exported to is gone: the video comes home
+    // with the key colour it had before the export.
+    exportTarget_ = nullptr;
+    ApplyKeyColour(exportDlg_.SavedKeyColour());
     SendWindowHandle(hwnd_);
     PlaceVideo(PlaceMode::Refit);
     InvalidateRect(hwnd_, nullptr, TRUE);
     return 0;
+}
+
+void CVDView::ApplyKeyColour(COLORREF colour)
+{
+    keyColour_ = colour;
+    SendKeyColor(colour);
+}
+
+void CVDView::OnExportVideo()
+{
+    exportDlg_.Run(FrameWindow(), exportTarget_);
 }
 
 LRESULT CVDView::OnFindClientPoint(const Message& m)

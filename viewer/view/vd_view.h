@@ -6,6 +6,7 @@
 #include "chroma_view.h"
 #include "background_image.h"
 #include "display_modes.h"
+#include "export_video_dlg.h"
 #include "message_table.h"
 #include "registered_messages.h"
 #include "scroll_view.h"
@@ -18,7 +19,7 @@
 class CPictureBuffer;
 class ChromaKeyPause;
 
-class CVDView : public framework::Routed<CVDView, framework::CScrollView>, public IChromaView {
+class CVDView : public framework::Routed<CVDView, framework::CScrollView>, public IChromaView, public IExportView {
 public:
     static constexpr COLORREF kDefaultKeyColour = RGB(255, 0, 255);
 
@@ -39,7 +40,6 @@ public:
     void VideoKeyOff() override;
 
     ViewState State() const;
-    COLORREF KeyColour() const { return keyColour_; }
     bool PickingKeyColour() const { return pickingKeyColour_; }
     void BeginKeyColourPick() { pickingKeyColour_ = true; }
     void SetKeyLock(bool on) override { keyLock_ = on; }
@@ -47,6 +47,14 @@ public:
     // What the chroma key dialog asks of the view.
     HWND ViewWindow() const override { return hwnd_; }
     HWND ExportTarget() const override { return exportTarget_; }
+    // What the Export Video dialog asks of the view.
+    HWND MainWindow() const override { return FrameWindow(); }
+    void SetExportTarget(HWND target) override { exportTarget_ = target; }
+    COLORREF KeyColour() const override { return keyColour_; }
+    void ApplyKeyColour(COLORREF colour) override;
+    void PlaceExported() override { PlaceVideo(PlaceMode::Exported); }
+    void PlaceRefit() override { PlaceVideo(PlaceMode::Refit); }
+    const CExportVideoDlg& ExportDialog() const { return exportDlg_; }
     bool ChromaKeyActive() const override { return chromaKeyActive_; }
     void SetChromaKeyActive(bool active) override { chromaKeyActive_ = active; }
     bool KeyLock() const override { return keyLock_; }
@@ -148,6 +156,7 @@ protected:
     void OnChromaKey();
     void OnNewColorKey();
     void OnShowBackground();
+    void OnExportVideo();
 
     friend struct framework::TableAccess;
     static constexpr framework::MessageEntry<CVDView> kMessages[] = {
@@ -175,6 +184,7 @@ protected:
         {ID_VIEW_NEW_COLOR_KEY, &CVDView::OnNewColorKey},
         {ID_VIEW_VIDEO, &CVDView::ShowCardPicture},
         {ID_VIEW_BACKGROUND, &CVDView::OnShowBackground},
+        {ID_TOOLS_EXPORT_VIDEO, &CVDView::OnExportVideo},
         {ID_EDIT_CLEAR, &CVDView::OnClear},
         {ID_EDIT_CUT, &CVDView::OnCut},
         {ID_EDIT_COPY, &CVDView::OnCopy},
@@ -193,6 +203,7 @@ protected:
         {ID_VIEW_BACKGROUND, &CVDView::OnUpdateCommand},
         {ID_VIEW_NEW_COLOR_KEY, &CVDView::OnUpdateCommand},
         {ID_VIEW_CHROMA_KEY, &CVDView::OnUpdateCommand},
+        {ID_TOOLS_EXPORT_VIDEO, &CVDView::OnUpdateCommand},
         {ID_EDIT_CLEAR, &CVDView::OnUpdateCommand},
         {ID_EDIT_CUT, &CVDView::OnUpdateCommand},
         {ID_EDIT_COPY, &CVDView::OnUpdateCommand},
@@ -231,6 +242,7 @@ private:
     bool chromaKeyActive_ = false;
     ChromaKeyRecord chromaKeyRecord_;
     HWND exportTarget_ = nullptr;
+    CExportVideoDlg exportDlg_{*this};
     HMENU contextMenu_ = nullptr;
     std::unique_ptr<CBackgroundImage> background_;
     bool backgroundShown_ = false;

@@ -21,6 +21,9 @@ public:
     virtual void ApplyAspectRatio() = 0;
     // The frame's copy of the "unfreeze video when chroma key" preference.
     virtual bool UnfreezesForChromaKey() const = 0;
+    // Source rotation and strobe, which run on the frame's timers.
+    virtual bool RotationRunning() const = 0;
+    virtual bool StrobeRunning() const = 0;
     // Writes one status bar pane (nothing when the frame has no such pane).
     virtual void SetPaneText(StatusPane pane, const char* text) = 0;
 

@@ -19,40 +19,6 @@ constexpr char kTestCompanyKey[] = "KX310 Tests\\main frame card";
 
 const auto* const kSession = ::testing::AddGlobalTestEnvironment(new test_support::CardSession);
 
-// The simulated card's log of the commands it was given, one line each
-// (verb, decoded parameters, result and reply).  The file is this process's
-// own and starts empty, so neither an earlier run nor another test program
-// adds lines to it; the card stops logging when the object goes.
-class CardLog {
-public:
-    CardLog()
-    {
-        char dir[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, dir);
-        path_ = std::string(dir) + "kx310_main_frame_card_" + std::to_string(GetCurrentProcessId()) + ".txt";
-        DeleteFileA(path_.c_str());
-        SetEnvironmentVariableA("KX310MCI_LOG", path_.c_str());
-    }
-    ~CardLog()
-    {
-        SetEnvironmentVariableA("KX310MCI_LOG", nullptr);
-        DeleteFileA(path_.c_str());
-    }
-    CardLog(const CardLog&) = delete;
-    CardLog& operator=(const CardLog&) = delete;
-
-    // The lines logged so far; the log is emptied for what follows.
-    std::vector<std::string> Take()
-    {
-        std::vector<std::string> lines = kxtest::ReadTextLines(path_);
-        DeleteFileA(path_.c_str());
-        return lines;
-    }
-
-private:
-    std::string path_;
-};
-
 std::string Joined(const std::vector<std::string>& lines)
 {
     std::string all;
@@ -183,7 +149,7 @@ TEST_F(MainFrameCardTest, TheCardLogsTheFlipAndTheMergeSequences)
     GetClientRect(frame_->ActiveView()->Handle(), &client);
     const std::string whole = "0 0 " + std::to_string(client.right) + " " + std::to_string(client.bottom);
 
-    CardLog log;
+    test_support::CardLog log("main_frame_card");
     Command(ID_IMAGE_FLIP_HORIZONTAL);
     const std::vector<std::string> flip = WithoutPlacements(log.Take());
     ASSERT_EQ(4u, flip.size()) << Joined(flip);

@@ -7,7 +7,7 @@
 #include "message_box_watcher.h"
 #include "real_input.h"
 #include "overlay_viewer.h"
-#include "recording_transport.h"
+#include "scripted_driver.h"
 #include "resource.h"
 #include "vd_view.h"
 #include "viewer_frame_fixture.h"
@@ -21,31 +21,6 @@
 namespace {
 
 constexpr char kTestCompanyKey[] = "KX310 Tests\\main frame commands";
-
-// Answers each command by the start of its text; everything else succeeds.
-class ScriptedDriver : public RecordingTransport {
-public:
-    struct Answer {
-        std::string prefix;
-        MCIERROR error;
-        std::string reply;
-    };
-    std::vector<Answer> answers;
-
-    MCIERROR Send(const char* command, char* replyBuffer, UINT replyLength, HWND callback) override
-    {
-        reply.clear();
-        error = 0;
-        for (const Answer& a : answers) {
-            if (std::string(command).rfind(a.prefix, 0) == 0) {
-                reply = a.reply;
-                error = a.error;
-                break;
-            }
-        }
-        return RecordingTransport::Send(command, replyBuffer, replyLength, callback);
-    }
-};
 
 class MainFrameCommandsTest : public test_support::ViewerFrameFixture {
 protected:

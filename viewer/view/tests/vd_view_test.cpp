@@ -188,11 +188,20 @@ TEST_F(ViewTest, VideoSourceIsKeptAcrossRuns)
     EXPECT_EQ(1u, Settings().ReadNumber("Settings", "VideoSource", 7));
 }
 
-TEST_F(ViewTest, UpdateVideoMessage)
+TEST_F(ViewTest, UpdateVideoMessageFollowsOnlyARunningExport)
 {
     OpenViewFrame();
     SizeViewTo(320, 240);
+    // Nothing exported: late reports of an ended watch change nothing.
     size_t from = driver.sent.size();
+    SendMessageA(view_->Handle(), g_msgUpdateVideo, 0, 0);
+    SendMessageA(view_->Handle(), g_msgUpdateVideo, 1, 0);
+    EXPECT_TRUE(SentSince(from).empty());
+    EXPECT_EQ(nullptr, view_->ExportTarget());
+
+    view_->SetExportTarget(frameWnd_);
+    view_->ApplyKeyColour(RGB(255, 255, 255));
+    from = driver.sent.size();
     SendMessageA(view_->Handle(), g_msgUpdateVideo, 0, 0);
     EXPECT_EQ((std::vector<std::string>{"set VCKX310 card type to 2", "put VCKX310 destination"}), SentSince(from));
 
@@ -203,6 +212,10 @@ TEST_F(ViewTest, UpdateVideoMessage)
     EXPECT_EQ("set VCKX310 video key color to 16711935", sent[0]);
     EXPECT_EQ("window VCKX310 handle " + std::to_string(reinterpret_cast<uintptr_t>(view_->Handle())), sent[1]);
     EXPECT_EQ("put VCKX310 frame at 0 0 320 240 deferred", sent[3]);
+    // The export has ended: the view places itself again with the key
+    // colour it had before.
+    EXPECT_EQ(nullptr, view_->ExportTarget());
+    EXPECT_EQ(RGB(255, 0, 255), view_->KeyColour());
 }
 
 TEST_F(ViewTest, CancelledKeyColourPickEndsThePick)
