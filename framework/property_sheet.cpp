@@ -8,6 +8,10 @@ thread_local CPropertySheet* building = nullptr;
 
 int CALLBACK CPropertySheet::SheetCallback(HWND sheet, UINT msg, LPARAM lp)
 {
+    if (msg == PSCB_PRECREATE && building && lp) {
+        building->OnPreCreate(reinterpret_cast<void*>(lp));
+        return 0;
+    }
     if (msg == PSCB_INITIALIZED && building) {
         CPropertySheet* self = building;
         building = nullptr;

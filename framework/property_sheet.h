@@ -23,6 +23,9 @@ public:
 protected:
     // The sheet window exists, its pages not yet all.
     virtual void OnInitialized() {}
+    // The sheet's dialog template (a DLGTEMPLATE or DLGTEMPLATEEX in writable
+    // memory) before the sheet window is made from it.
+    virtual void OnPreCreate(void* dialogTemplate) {}
 
 private:
     static int CALLBACK SheetCallback(HWND sheet, UINT msg, LPARAM lp);

@@ -1,22 +1,10 @@
 #include "device_open.h"
 #include "overlay_viewer.h"
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 namespace {
-
-DeviceOpenEnvironment environment;
-
-// Configuration key names and values are compared without regard to case.
-std::string Lower(const char* text)
-{
-    std::string s(text);
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
 
 bool LoadEntry(UINT id, char* out, int size)
 {
@@ -34,64 +22,15 @@ int ShowMessage(UINT textId, UINT captionId, UINT type)
 
 bool IsVersion4() { return OverlayWindowsMajorVersion() == 4; }
 
+constexpr OverlayOpenEntries kViewerOpenEntries = {kIdsDriverName, kIdsOpenErrorCaption, kIdsCouldNotInitialize, 260};
+
 }  // namespace
-
-DWORD OverlayWindowsMajorVersion()
-{
-    if (environment.majorVersion)
-        return environment.majorVersion;
-    static const DWORD major = [] {
-        OSVERSIONINFOA info{};
-        info.dwOSVersionInfoSize = sizeof info;
-        return GetVersionExA(&info) ? info.dwMajorVersion : 0;
-    }();
-    return major;
-}
-
-DeviceOpenEnvironment SetDeviceOpenEnvironment(const DeviceOpenEnvironment& next)
-{
-    DeviceOpenEnvironment previous = environment;
-    environment = next;
-    return previous;
-}
 
 bool OpenOverlayDevice(char* text)
 {
     if (text)
         text[0] = '\0';
-    char entry[64];
-    LoadEntry(kIdsDriverName, entry, sizeof entry);
-    const std::string driver = Lower(entry);
-    const char* section = IsVersion4() ? "MCI" : "MCI32";
-
-    // The key names of the section, each ended by a terminator, the list
-    // ended by an empty name.
-    char keys[260] = {};
-    GetPrivateProfileStringA(section, nullptr, "", keys, sizeof keys, environment.profileFile);
-    constexpr size_t kListLimit = 256;
-    size_t pos = 0;
-    while (pos < kListLimit && keys[pos] != '\0') {
-        const char* key = keys + pos;
-        size_t length = strnlen(key, sizeof keys - pos);
-        pos += length + 1;
-        if (Lower(key).find("overlay") == std::string::npos)
-            continue;
-        char value[260] = {};
-        GetPrivateProfileStringA(section, key, "", value, sizeof value, environment.profileFile);
-        if (Lower(value).find(driver) == std::string::npos)
-            continue;
-        if (!CheckDriverFree(driver.c_str()))
-            return false;
-        char format[128], command[256];
-        LoadEntry(kIdsOpenCommand, format, sizeof format);
-        std::snprintf(command, sizeof command, format, key);
-        if (environment.sendString(command, nullptr, 0, nullptr) == 0) {
-            SetOverlayDeviceOpen();
-            return true;
-        }
-    }
-    ShowMessage(kIdsCouldNotInitialize, kIdsOpenErrorCaption, MB_OK | MB_ICONHAND);
-    return false;
+    return OpenOverlayDeviceFor(ViewerOverlayLink(), kViewerOpenEntries, CheckDriverFree);
 }
 
 bool CheckDriverFree(const char* driverName)
@@ -122,8 +61,8 @@ bool LaunchSetupTool()
     if (ShowMessage(kIdsOpenSetupQuestion, kIdsOpenSetupCaption, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return true;
     char program[MAX_PATH], marker[64];
-    if (environment.setupProgram) {
-        std::snprintf(program, sizeof program, "%s", environment.setupProgram);
+    if (CurrentDeviceOpenEnvironment().setupProgram) {
+        std::snprintf(program, sizeof program, "%s", CurrentDeviceOpenEnvironment().setupProgram);
     } else if (!LoadEntry(kIdsSetupProgram, program, sizeof program)) {
         return false;
     }

@@ -2,12 +2,7 @@
 // the test whether another program holds the driver, the hand-over from the
 // setup tool, and the start of the setup tool.
 #pragma once
-#include <windows.h>
-#include <mmsystem.h>
-
-// The registered message by which the program that wants the device asks
-// the other one (viewer or setup tool) to close it and end.
-constexpr char kHandOverMessageName[] = "MSGVideoDeck&Setup";
+#include "device_walk.h"
 
 // String entries these routines read from the program's table.
 constexpr UINT kIdsDriverName = 372;         // driver name, also the driver file's stem
@@ -19,7 +14,6 @@ constexpr UINT kIdsCouldNotInitialize = 342;
 constexpr UINT kIdsDriverInUse = 347;
 constexpr UINT kIdsOpenSetupCaption = 352;
 constexpr UINT kIdsOpenSetupQuestion = 353;
-constexpr UINT kIdsOpenCommand = 500;
 
 // Opens the device under its alias.  True: the device is open; false: the
 // user has been told why not and the program must end.  A text given is
@@ -32,17 +26,3 @@ bool CheckDriverFree(const char* driverName);
 // Offers to start the setup tool.  True when nothing more is to be done (the
 // user declined, or the tool started); false when it could not be started.
 bool LaunchSetupTool();
-
-// The Windows major version the device routines go by (from GetVersionExA,
-// asked once).
-DWORD OverlayWindowsMajorVersion();
-
-// What the device routines reach outside the process; tests replace parts.
-struct DeviceOpenEnvironment {
-    const char* profileFile = "system.ini";
-    MCIERROR(WINAPI* sendString)(LPCSTR, LPSTR, UINT, HWND) = mciSendStringA;
-    DWORD majorVersion = 0;             // 0: as GetVersionExA reports
-    const char* setupProgram = nullptr;  // null: string entry 373
-};
-// Installs an environment and returns the one in force before.
-DeviceOpenEnvironment SetDeviceOpenEnvironment(const DeviceOpenEnvironment& environment);

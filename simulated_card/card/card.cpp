@@ -18,6 +18,22 @@ void Card::ReplaceSettings(const CardSettings& s)
     dirty_ = true;
 }
 
+void Card::ConnectInputs(const int types[3])
+{
+    for (int i = 0; i < 3; ++i) {
+        noSignal_[i] = types[i] == kSignalNone;
+        if (!noSignal_[i])
+            settings_.signalType[i] = types[i];
+    }
+    dirty_ = true;
+}
+
+bool Card::HasSignal(int source) const
+{
+    const int index = InputIndex(source);
+    return index >= 0 && !noSignal_[index];
+}
+
 CardError Card::SetNumber(NumberItem item, long long v)
 {
     CardSettings& s = settings_;
@@ -107,7 +123,9 @@ std::string Card::Reply(QueryItem item) const
         break;
     case QueryItem::Rgb: out << s.colour.red << ' ' << s.colour.green << ' ' << s.colour.blue; break;
     case QueryItem::VideoKey: out << (s.videoKey ? 1 : 0) << ' ' << s.keyCorrect; break;
-    case QueryItem::Video: out << s.source << ' ' << s.signalType[InputIndex(s.source)]; break;
+    case QueryItem::Video:
+        out << s.source << ' ' << (HasSignal(s.source) ? s.signalType[InputIndex(s.source)] : kSignalNone);
+        break;
     case QueryItem::Skew: out << s.skewWinX << ' ' << s.skewWinY << ' ' << s.skewDispX << ' ' << s.skewDispY; break;
     case QueryItem::LimitDisplay:
     case QueryItem::LimitVideo: out << 0 << ' ' << kSkewMax << ' ' << 0 << ' ' << kSkewMax; break;
@@ -136,6 +154,7 @@ void Card::Redraw(unsigned frame)
     o.verticalFlip = settings_.verticalFlip;
     o.shiftX = kSkewNeutral - settings_.skewDispX;
     o.shiftY = kSkewNeutral - settings_.skewDispY;
+    o.noSignal = !HasSignal(settings_.source);
     DrawTestPicture(o, map_, WriteMemory());
     frameNumber_ = frame;
     dirty_ = false;

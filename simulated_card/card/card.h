@@ -38,6 +38,13 @@ public:
     const CardSettings& Settings() const { return settings_; }
     void ReplaceSettings(const CardSettings& s);
 
+    // The signals at the inputs (from the "Inputs" value at each open): -1
+    // leaves an input without a signal, any other type becomes the input's
+    // signal type.  An input without a signal answers -1 and shows a dark
+    // picture, whatever signal type is set for it.
+    void ConnectInputs(const int types[3]);
+    bool HasSignal(int source) const;
+
     CardError SetNumber(NumberItem item, long long value);
     void SetVerticalFlip(bool on);
     void SetVideoKey(bool on) { settings_.videoKey = on; }
@@ -81,6 +88,7 @@ private:
     Picture memory_;
     Placement placement_;
     Rect pendingFrame_, pendingSource_;
+    bool noSignal_[3] = {false, false, false};
     bool frozen_ = false;
     bool dirty_ = true;
     unsigned frameNumber_ = 0;

@@ -1,5 +1,6 @@
 #include "card_settings.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 
@@ -110,6 +111,20 @@ void ApplyConfigText(const std::string& text, CardSettings& s)
     }
     if (InputIndex(s.source) < 0)
         s.source = 0;
+}
+
+bool ParseInputsText(const std::string& text, int types[3])
+{
+    std::istringstream in(text);
+    int read[3];
+    for (int& t : read)
+        if (!(in >> t) || t < kSignalNone || t > kSignalMax)
+            return false;
+    std::string rest;
+    if (in >> rest)
+        return false;
+    std::copy(read, read + 3, types);
+    return true;
 }
 
 } // namespace kxcard

@@ -41,6 +41,11 @@ struct CardSettings {
     KeyingOptions Keying() const;
 };
 
+// The "Inputs" text: the signal arriving at input 0, input 1 and S-Video,
+// three signal types (-1: no signal) separated by blanks.  False, `types`
+// untouched, for anything else.
+bool ParseInputsText(const std::string& text, int types[3]);
+
 // The stored configuration: "name=value" words separated by blanks.  The
 // chroma key and the choice of window are per session and not stored.
 std::string ConfigText(const CardSettings& s);

@@ -28,6 +28,10 @@ const char* Glyph(char c)
     case 'S': return "111100111001111";
     case 'V': return "101101101101010";
     case '-': return "000000111000000";
+    case 'O': return "010101101101010";
+    case 'G': return "111100101101111";
+    case 'A': return "010101111101101";
+    case 'L': return "100100100100111";
     default: return nullptr;
     }
 }
@@ -84,12 +88,17 @@ Pixel Checkers(unsigned frame, int x, int y)
     return dark ? Rgb(0, 64, 128) : Rgb(224, 224, 224);
 }
 
+const Pixel kNoSignalGrey = Rgb(24, 24, 24);
+
 struct Label {
     char text[32];
     explicit Label(const TestPictureOptions& o)
     {
         const char* name = o.source == 1 ? "IN1" : o.source == 3 ? "SV" : "IN0";
-        std::snprintf(text, sizeof text, "%s-%06u", name, o.frame % 1000000u);
+        if (o.noSignal)
+            std::snprintf(text, sizeof text, "NO SIGNAL");
+        else
+            std::snprintf(text, sizeof text, "%s-%06u", name, o.frame % 1000000u);
     }
 };
 
@@ -101,6 +110,8 @@ Pixel LabelledPixel(const TestPictureOptions& o, const Label& label, int x, int 
         return Rgb(255, 255, 255);
     if (x >= 16 && x < 24 + 10 * kGlyphAdvance + 8 && y >= kLabelTop - 8 && y < kLabelTop + 5 * kGlyphScale + 8)
         return Rgb(0, 0, 0);
+    if (o.noSignal)
+        return kNoSignalGrey;
     switch (o.source) {
     case 1: return Gradient(o.frame, x, y);
     case 3: return Checkers(o.frame, x, y);
@@ -166,7 +177,10 @@ void DrawRawRow(const TestPictureOptions& o, const Label& label, int y, Pixel* r
         for (int x = std::max(from, 0); x < std::min(to, kFrameWidth); ++x)
             row[x] = p;
     };
-    switch (o.source) {
+    switch (o.noSignal ? -1 : o.source) {
+    case -1:
+        fill(0, W, kNoSignalGrey);
+        break;
     case 1: {
         const int blue = y * 255 / H;
         for (int x = 0; x < W; ++x)

@@ -4,7 +4,8 @@
 //   input 1 (composite 1): a colour gradient crossed by a moving band
 //   input 3 (S-Video):     a checkerboard with a moving disc
 // Each shows its input name and a frame counter, so a person sees at once
-// which input is live and that it moves.
+// which input is live and that it moves.  An input without a signal shows a
+// dark picture labelled "NO SIGNAL".
 #pragma once
 
 #include "colour.h"
@@ -22,6 +23,7 @@ struct TestPictureOptions {
     bool verticalFlip = false;
     int shiftX = 0;          // display alignment, in pixels
     int shiftY = 0;
+    bool noSignal = false;   // the input has no signal: a dark picture saying so
 };
 
 // The raw (unadjusted) test picture pixel at (x, y).

@@ -8,7 +8,6 @@ namespace kxmci {
 
 namespace {
 const wchar_t kKey[] = L"Software\\KX310\\Simulated Card";
-const wchar_t kValue[] = L"Config";
 } // namespace
 
 bool StoreConfig(const std::string& text)
@@ -22,23 +21,37 @@ bool StoreConfig(const std::string& text)
     return rc == ERROR_SUCCESS;
 }
 
-std::string LoadConfig()
+namespace {
+
+std::string LoadText(const char* name)
 {
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
         return {};
     DWORD type = 0, size = 0;
     std::string text;
-    if (RegQueryValueExW(key, kValue, nullptr, &type, nullptr, &size) == ERROR_SUCCESS && type == REG_SZ &&
+    if (RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS && type == REG_SZ &&
         size < 4096) {
         std::vector<char> buf(size + 2, '\0');
         DWORD got = size + 1;
-        if (RegQueryValueExA(key, "Config", nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &got) ==
+        if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buf.data()), &got) ==
             ERROR_SUCCESS)
             text = buf.data();
     }
     RegCloseKey(key);
     return text;
+}
+
+} // namespace
+
+std::string LoadConfig()
+{
+    return LoadText("Config");
+}
+
+std::string LoadInputs()
+{
+    return LoadText("Inputs");
 }
 
 } // namespace kxmci

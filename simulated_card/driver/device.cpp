@@ -39,6 +39,10 @@ DWORD Device::Open(UINT deviceId)
     {
         Lock lock(live_.mutex);
         live_.card.ReplaceSettings(settings);
+        // Every input has a signal unless "Inputs" says otherwise.
+        int inputs[3] = {settings.signalType[0], settings.signalType[1], settings.signalType[2]};
+        kxcard::ParseInputsText(LoadInputs(), inputs);
+        live_.card.ConnectInputs(inputs);
         live_.card.Live(NowMs());
     }
     presenter_.Start();

@@ -255,3 +255,45 @@ TEST(CardVideoTest, MemoryVersionChangesWithEveryNewPictureOnly)
     card.ClearMemory();
     EXPECT_NE(written, card.MemoryVersion());
 }
+
+TEST(CardInputsTest, InputsTextNamesTheSignalOfEachInput)
+{
+    int types[3] = {7, 7, 7};
+    EXPECT_TRUE(ParseInputsText("1 -1 5", types));
+    EXPECT_EQ(1, types[0]);
+    EXPECT_EQ(-1, types[1]);
+    EXPECT_EQ(5, types[2]);
+    int kept[3] = {1, 1, 1};
+    for (const char* bad : {"", "1 1", "1 1 1 1", "1 x 1", "1 6 1", "-2 1 1", "1 1 1x"})
+        EXPECT_FALSE(ParseInputsText(bad, kept)) << bad;
+    EXPECT_EQ(1, kept[0]);
+    EXPECT_EQ(1, kept[1]);
+}
+
+TEST(CardInputsTest, AnInputWithoutSignalAnswersMinusOneAndShowsADarkPicture)
+{
+    Card card;
+    const int inputs[3] = {2, -1, 1};
+    card.ConnectInputs(inputs);
+    EXPECT_EQ("0 2", card.Reply(QueryItem::Video));
+    ASSERT_EQ(CardError::None, card.SetNumber(NumberItem::SourceNumber, 1));
+    EXPECT_EQ("1 -1", card.Reply(QueryItem::Video));
+    // Setting a type does not make a signal appear.
+    EXPECT_EQ(CardError::None, card.SetNumber(NumberItem::SignalType, 1));
+    EXPECT_EQ("1 -1", card.Reply(QueryItem::Video));
+    card.Live(40);
+    const Picture& dark = card.Memory();
+    int bright = 0;
+    for (int y = 100; y < dark.Height(); y += 7)
+        for (int x = 0; x < dark.Width(); x += 7)
+            bright += dark.At(x, y).r > 64 || dark.At(x, y).g > 64 || dark.At(x, y).b > 64;
+    EXPECT_EQ(0, bright) << "below the label the picture is dark";
+    unsigned counter = 0;
+    EXPECT_FALSE(ReadFrameCounter(dark, counter));
+    // Plugged in again at the next open, the input shows its test picture.
+    const int all[3] = {1, 1, 1};
+    card.ConnectInputs(all);
+    EXPECT_EQ("1 1", card.Reply(QueryItem::Video));
+    card.Live(80);
+    EXPECT_TRUE(ReadFrameCounter(card.Memory(), counter));
+}

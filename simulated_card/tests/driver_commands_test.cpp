@@ -176,6 +176,33 @@ TEST(DriverCommandsTest, ConfigIsStoredBySaveAndReadAtTheNextOpen)
     EXPECT_EQ(128, Numbers(Send("get VCKX310 display").text).at(2));
 }
 
+TEST(DriverCommandsTest, InputsValueUnplugsInputsAtTheNextOpen)
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, kConfigKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                             &key, nullptr));
+    RegDeleteValueA(key, "Config");
+    const char inputs[] = "-1 0 -1";
+    RegSetValueExA(key, "Inputs", 0, REG_SZ, reinterpret_cast<const BYTE*>(inputs), sizeof inputs);
+    {
+        OpenCard card;
+        ASSERT_EQ(0u, card.rc());
+        EXPECT_EQ((std::vector<long>{0, -1}), Numbers(Send("get VCKX310 video").text));
+        ASSERT_EQ(0u, Send("set VCKX310 source number to 1").rc);
+        EXPECT_EQ((std::vector<long>{1, 0}), Numbers(Send("get VCKX310 video").text));
+        ASSERT_EQ(0u, Send("set VCKX310 source number to 3").rc);
+        EXPECT_EQ((std::vector<long>{3, -1}), Numbers(Send("get VCKX310 video").text));
+    }
+    RegDeleteValueA(key, "Inputs");
+    {
+        // Without the value every input has its signal again.
+        OpenCard card;
+        ASSERT_EQ(0u, card.rc());
+        EXPECT_EQ((std::vector<long>{0, 1}), Numbers(Send("get VCKX310 video").text));
+    }
+    RegCloseKey(key);
+}
+
 TEST(DriverCommandsTest, CommandLogHasOneLinePerCommand)
 {
     char dir[MAX_PATH];

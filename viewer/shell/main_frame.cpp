@@ -197,3 +197,9 @@ void CMainFrame::OnVolumeSetting()
 {
     RunVolumeSetting();
 }
+
+void CMainFrame::OnDisplaySetting()
+{
+    if (!LaunchSetupTool())
+        framework::MessageBoxFromTable(hwnd_, IDS_SETUP_NOT_FOUND, IDS_DISPLAY_SETTING_ERROR, MB_OK | MB_ICONEXCLAMATION);
+}

@@ -102,6 +102,9 @@ protected:
     void OnPreferences();
     void OnCopyOptions();
     void OnVolumeSetting();
+    // Display Setting: offers to start the setup tool, which takes the
+    // device over and ends the viewer.
+    void OnDisplaySetting();
     void OnColorSetting();
     void OnRotateSource();
     void OnStrobe();
@@ -137,6 +140,7 @@ protected:
         {ID_OPTIONS_PREFERENCES, &CMainFrame::OnPreferences},
         {ID_EDIT_COPY_OPTIONS, &CMainFrame::OnCopyOptions},
         {ID_OPTIONS_VOLUME, &CMainFrame::OnVolumeSetting},
+        {ID_OPTIONS_DISPLAY, &CMainFrame::OnDisplaySetting},
         {ID_OPTIONS_COLOR, &CMainFrame::OnColorSetting},
         {ID_TOOLS_ROTATE_SOURCE, &CMainFrame::OnRotateSource},
         {ID_TOOLS_STROBE, &CMainFrame::OnStrobe},

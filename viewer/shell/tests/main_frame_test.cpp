@@ -146,8 +146,8 @@ UINT MenuState(HWND frame, int popup, UINT id)
 TEST_F(MainFrameTest, CommandsWithoutHandlersAreDisabledInMenusAndToolBar)
 {
     OpenFrame();
-    // Options: Display Setting has no handler yet; File Open and Exit have.
-    EXPECT_TRUE(MenuState(frameWnd_, 6, ID_OPTIONS_DISPLAY) & MF_GRAYED);
+    // Every item has its handler now, Display Setting too.
+    EXPECT_FALSE(MenuState(frameWnd_, 6, ID_OPTIONS_DISPLAY) & MF_GRAYED);
     EXPECT_FALSE(MenuState(frameWnd_, 0, ID_FILE_OPEN) & MF_GRAYED);
     EXPECT_FALSE(MenuState(frameWnd_, 0, ID_APP_EXIT) & MF_GRAYED);
     // View: the bars are shown, so their items are checked.
@@ -158,7 +158,7 @@ TEST_F(MainFrameTest, CommandsWithoutHandlersAreDisabledInMenusAndToolBar)
     frame_->OnIdleUpdate();
     HWND bar = frame_->ToolBar()->Handle();
     EXPECT_TRUE(SendMessageA(bar, TB_ISBUTTONENABLED, ID_FILE_OPEN, 0));
-    EXPECT_FALSE(SendMessageA(bar, TB_ISBUTTONENABLED, ID_OPTIONS_DISPLAY, 0));
+    EXPECT_TRUE(SendMessageA(bar, TB_ISBUTTONENABLED, ID_OPTIONS_DISPLAY, 0));
 }
 
 TEST_F(MainFrameTest, ToolBarAndStatusBarCommandsHideAndShowTheBars)
