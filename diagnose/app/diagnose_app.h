@@ -1,6 +1,7 @@
 // The diagnostic tool's application object: the single-instance test when it
 // is made, then the help-only command line, then the one dialog.
 #pragma once
+#include "diagnose_class.h"
 #include "single_instance.h"
 #include "win_app.h"
 
@@ -12,7 +13,7 @@ protected:
     bool InitInstance() override;
 
 private:
-    CSingleInstance instance_;
+    framework::CSingleInstance instance_{kDiagnoseClassName};
 };
 
 // Registers the dialog's window class "KX310DiagnoseClass" (icon 100, arrow

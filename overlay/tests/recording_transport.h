@@ -1,5 +1,7 @@
 // A transport that records each command instead of sending it, and answers
 // as winmm would: the reply cut to the buffer, the given error and its text.
+// Since and Count may be called from a test's input thread while the
+// program's thread sends.
 #pragma once
 
 #include "overlay_transport.h"
@@ -7,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -27,7 +30,10 @@ public:
 
     MCIERROR Send(const char* command, char* replyBuffer, UINT replyLength, HWND callback) override
     {
-        sent.push_back({command, replyLength, callback});
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            sent.push_back({command, replyLength, callback});
+        }
         if (replyBuffer && replyLength) {
             size_t n = std::min<size_t>(reply.size(), replyLength - 1);
             std::memcpy(replyBuffer, reply.data(), n);
@@ -48,4 +54,19 @@ public:
             texts.push_back(c.text);
         return texts;
     }
+    // The texts sent from the `from`th command on, and how many there are.
+    std::vector<std::string> Since(size_t from) const
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        std::vector<std::string> all = Texts();
+        return std::vector<std::string>(all.begin() + static_cast<long>(std::min(from, all.size())), all.end());
+    }
+    size_t Count() const
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return sent.size();
+    }
+
+private:
+    mutable std::mutex mutex_;
 };

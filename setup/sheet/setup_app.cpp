@@ -14,27 +14,11 @@ constexpr OverlayOpenEntries kSetupOpenEntries = {IDS_DRIVER_NAME, IDS_OPEN_ERRO
 
 }  // namespace
 
-CSetupApp::CSetupApp()
-{
-    HANDLE semaphore = CreateSemaphoreA(nullptr, 0, 1, kSetupClassName);
-    if (semaphore && GetLastError() == ERROR_ALREADY_EXISTS) {
-        CloseHandle(semaphore);
-        anotherInstance_ = true;
-    } else {
-        semaphore_.reset(semaphore);
-    }
-    if (HWND first = FindWindowA(kSetupClassName, nullptr)) {
-        if (IsIconic(first))
-            ShowWindow(first, SW_RESTORE);
-        HWND popup = GetLastActivePopup(first);
-        SetForegroundWindow(popup ? popup : first);
-        anotherInstance_ = true;
-    }
-}
+CSetupApp::CSetupApp() : instance_(kSetupClassName) {}
 
 bool CSetupApp::InitInstance()
 {
-    if (anotherInstance_)
+    if (instance_.AnotherInstance())
         return false;
     if (!TakeOverDriver(startedByViewer_))
         return false;
@@ -65,6 +49,6 @@ void CSetupApp::ReopenViewer()
 int CSetupApp::ExitInstance()
 {
     CloseOverlayDevice();
-    semaphore_.reset();
+    instance_.Release();
     return CWinApp::ExitInstance();
 }

@@ -4,14 +4,14 @@
 // asked for it, and the device's close.
 #pragma once
 
-#include "handles.h"
+#include "single_instance.h"
 #include "win_app.h"
 
 class CSetupApp : public framework::CWinApp {
 public:
     CSetupApp();
 
-    bool AnotherInstance() const { return anotherInstance_; }
+    bool AnotherInstance() const { return instance_.AnotherInstance(); }
     bool StartedByViewer() const { return startedByViewer_; }
 
 protected:
@@ -21,7 +21,6 @@ protected:
 private:
     void ReopenViewer();
 
-    framework::KernelHandle semaphore_;
-    bool anotherInstance_ = false;
+    framework::CSingleInstance instance_;
     bool startedByViewer_ = false;
 };

@@ -4,6 +4,7 @@
 // signals plugged into its inputs).
 #pragma once
 
+#include "program_process.h"
 #include "text_lines.h"
 #include "window_test_support.h"
 
@@ -16,78 +17,11 @@
 
 namespace setup_test {
 
-inline std::string ProgramDirectory()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string dir(path);
-    return dir.substr(0, dir.rfind('\\') + 1);
-}
-
-inline bool DriverInstalled()
-{
-    return GetFileAttributesA((ProgramDirectory() + "kx310mci.dll").c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-class Process {
-public:
-    explicit Process(const std::string& commandLine)
-    {
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        std::string line = commandLine;
-        started_ = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                  ProgramDirectory().c_str(), &si, &info_) != 0;
-        if (started_)
-            CloseHandle(info_.hThread);
-    }
-    ~Process()
-    {
-        if (started_) {
-            if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
-                TerminateProcess(info_.hProcess, 99);
-                WaitForSingleObject(info_.hProcess, 5000);
-            }
-            CloseHandle(info_.hProcess);
-        }
-    }
-    Process(const Process&) = delete;
-    Process& operator=(const Process&) = delete;
-    bool Started() const { return started_; }
-    DWORD Id() const { return info_.dwProcessId; }
-    // The exit code, or STILL_ACTIVE when it did not end in time.
-    DWORD Wait(DWORD ms)
-    {
-        DWORD code = STILL_ACTIVE;
-        if (WaitForSingleObject(info_.hProcess, ms) == WAIT_OBJECT_0)
-            GetExitCodeProcess(info_.hProcess, &code);
-        return code;
-    }
-    bool Running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
-
-private:
-    bool started_ = false;
-    PROCESS_INFORMATION info_{};
-};
-
-// The top-level window of a class that belongs to the process (any process: 0).
-inline HWND WindowOf(const char* cls, DWORD pid)
-{
-    for (HWND wnd = FindWindowA(cls, nullptr); wnd; wnd = FindWindowExA(nullptr, wnd, cls, nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(wnd, &owner);
-        if (pid == 0 || owner == pid)
-            return wnd;
-    }
-    return nullptr;
-}
-
-inline HWND WaitForWindow(const char* cls, DWORD pid, DWORD ms = 20000)
-{
-    HWND wnd = nullptr;
-    test_support::WaitFor([&] { return (wnd = WindowOf(cls, pid)) && IsWindowVisible(wnd); }, ms);
-    return wnd && IsWindowVisible(wnd) ? wnd : nullptr;
-}
+using kxtest::DriverInstalled;
+using kxtest::Process;
+using kxtest::ProgramDirectory;
+using kxtest::WaitForWindow;
+using kxtest::WindowOf;
 
 // The simulated card's log of the commands it was given, one line each.
 class CommandLog {

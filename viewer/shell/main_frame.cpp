@@ -8,7 +8,7 @@
 #include "overlay_vocabulary.h"
 #include "preferences_dlg.h"
 #include "resource.h"
-#include "single_instance.h"
+#include "viewer_class.h"
 #include "strings.h"
 #include "vd_view.h"
 #include "viewer_settings.h"

@@ -5,6 +5,7 @@
 #include "message_table.h"
 #include "resource.h"
 #include "single_instance.h"
+#include "viewer_class.h"
 #include "win_app.h"
 
 class CViewerApp : public framework::Routed<CViewerApp, framework::CWinApp> {
@@ -23,5 +24,5 @@ protected:
     };
 
 private:
-    CSingleInstance instance_;
+    framework::CSingleInstance instance_{kViewerClassName};
 };

@@ -1,10 +1,8 @@
 // A recorded driver for the viewer's tests that answers each command by the
-// start of its text; everything else succeeds with an empty reply.  Safe to
-// read from a test's input thread while the program's thread sends.
+// start of its text; everything else succeeds with an empty reply.
 #pragma once
 #include "recording_transport.h"
 
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -19,7 +17,6 @@ public:
 
     MCIERROR Send(const char* command, char* replyBuffer, UINT replyLength, HWND callback) override
     {
-        std::lock_guard<std::mutex> lock(mutex_);
         reply.clear();
         error = 0;
         for (const Answer& a : answers) {
@@ -31,21 +28,6 @@ public:
         }
         return RecordingTransport::Send(command, replyBuffer, replyLength, callback);
     }
-    // The texts sent from the `from`th command on, and how many there are.
-    std::vector<std::string> Since(size_t from)
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        std::vector<std::string> all = Texts();
-        return std::vector<std::string>(all.begin() + static_cast<long>(std::min(from, all.size())), all.end());
-    }
-    size_t Count()
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return sent.size();
-    }
-
-private:
-    std::mutex mutex_;
 };
 
 // Texts without the view's placements of the video (card type 3, the

@@ -2,6 +2,7 @@
 // start, the hand-over of the device in both directions, a driver held by a
 // program that is not the setup tool, and the Windows version 4 branch.
 // These tests need the simulated card's driver next to the programs.
+#include "program_process.h"
 #include "text_lines.h"
 #include "window_test_support.h"
 #include <commctrl.h>
@@ -11,77 +12,11 @@
 
 namespace {
 
-std::string ProgramDirectory()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string dir(path);
-    return dir.substr(0, dir.rfind('\\') + 1);
-}
-
-bool DriverInstalled()
-{
-    return GetFileAttributesA((ProgramDirectory() + "kx310mci.dll").c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-class Process {
-public:
-    explicit Process(const std::string& commandLine)
-    {
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        std::string line = commandLine;
-        started_ = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                  ProgramDirectory().c_str(), &si, &info_) != 0;
-        if (started_)
-            CloseHandle(info_.hThread);
-    }
-    ~Process()
-    {
-        if (started_) {
-            if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
-                TerminateProcess(info_.hProcess, 99);
-                WaitForSingleObject(info_.hProcess, 5000);
-            }
-            CloseHandle(info_.hProcess);
-        }
-    }
-    bool Started() const { return started_; }
-    DWORD Id() const { return info_.dwProcessId; }
-    // The exit code, or STILL_ACTIVE when it did not end in time.
-    DWORD Wait(DWORD ms)
-    {
-        DWORD code = STILL_ACTIVE;
-        if (WaitForSingleObject(info_.hProcess, ms) == WAIT_OBJECT_0)
-            GetExitCodeProcess(info_.hProcess, &code);
-        return code;
-    }
-    bool Running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
-
-private:
-    bool started_ = false;
-    PROCESS_INFORMATION info_{};
-};
-
-// The visible main window of a class that belongs to the process.
-HWND WindowOf(const char* cls, DWORD pid)
-{
-    HWND found = nullptr;
-    for (HWND wnd = FindWindowA(cls, nullptr); wnd; wnd = FindWindowExA(nullptr, wnd, cls, nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(wnd, &owner);
-        if (owner == pid)
-            found = wnd;
-    }
-    return found;
-}
-
-HWND WaitForWindow(const char* cls, DWORD pid, DWORD ms = 15000)
-{
-    HWND wnd = nullptr;
-    test_support::WaitFor([&] { return (wnd = WindowOf(cls, pid)) && IsWindowVisible(wnd); }, ms);
-    return wnd && IsWindowVisible(wnd) ? wnd : nullptr;
-}
+using kxtest::DriverInstalled;
+using kxtest::Process;
+using kxtest::ProgramDirectory;
+using kxtest::WaitForWindow;
+using kxtest::WindowOf;
 
 int CountWindows(const char* cls)
 {

@@ -1,15 +1,17 @@
 #include "single_instance.h"
 
-CSingleInstance::CSingleInstance()
+namespace framework {
+
+CSingleInstance::CSingleInstance(const char* name)
 {
-    HANDLE semaphore = CreateSemaphoreA(nullptr, 0, 1, kViewerClassName);
+    HANDLE semaphore = CreateSemaphoreA(nullptr, 0, 1, name);
     if (semaphore && GetLastError() == ERROR_ALREADY_EXISTS) {
         CloseHandle(semaphore);
         another_ = true;
     } else {
         semaphore_.reset(semaphore);
     }
-    if (HWND first = FindWindowA(kViewerClassName, nullptr)) {
+    if (HWND first = FindWindowA(name, nullptr)) {
         HWND popup = GetLastActivePopup(first);
         if (IsIconic(first))
             ShowWindow(first, SW_RESTORE);
@@ -20,7 +22,9 @@ CSingleInstance::CSingleInstance()
 
 bool CSingleInstance::Release()
 {
-    bool held = semaphore_ != nullptr;
+    const bool held = semaphore_ != nullptr;
     semaphore_.reset();
     return held;
 }
+
+}  // namespace framework
