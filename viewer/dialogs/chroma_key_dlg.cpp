@@ -109,7 +109,7 @@ bool CChromaKeyDlg::OnInitDialog()
     finder::PlaceFinder(hwnd_, IDC_FINDER, IDC_FINDER_FRAME);
     finder::PlaceFrameAround(hwnd_, IDC_SWATCH_FRAME, IDC_CHROMA_SWATCH);
 
-    faceBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+    face_.Create();
 
     ChromaState& state = ProcessChromaState();
     if (picked_) {
@@ -446,7 +446,5 @@ LRESULT CChromaKeyDlg::OnDrawItem(const Message& m)
 
 LRESULT CChromaKeyDlg::OnControlColour(const Message& m)
 {
-    SetBkMode(m.Dc(), TRANSPARENT);
-    SetTextColor(m.Dc(), GetSysColor(COLOR_BTNTEXT));
-    return reinterpret_cast<LRESULT>(faceBrush_.get());
+    return face_.ControlColour(m);
 }

@@ -8,6 +8,7 @@
 // (SuspendChromaKey) and back on after it (ResumeChromaKey).
 #pragma once
 #include "chroma_view.h"
+#include "button_face.h"
 #include "dialog.h"
 #include "handles.h"
 #include "message_table.h"
@@ -112,5 +113,5 @@ private:
     bool rememberedKeyLock_ = true;
     HWND highlighted_ = nullptr;  // the window the drag marks
     framework::GdiFont lightFont_;
-    framework::GdiBrush faceBrush_;
+    framework::CButtonFace face_;
 };

@@ -9,7 +9,7 @@ using framework::Message;
 bool CColorSettingsDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    faceBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+    face_.Create();
 
     // A reply without the integers expected (no device, a failed question)
     // leaves a row as it was, and nothing is sent for it while it is unknown.
@@ -79,7 +79,5 @@ void CColorSettingsDlg::OnCancel()
 
 LRESULT CColorSettingsDlg::OnControlColour(const Message& m)
 {
-    SetBkMode(m.Dc(), TRANSPARENT);
-    SetTextColor(m.Dc(), GetSysColor(COLOR_BTNTEXT));
-    return reinterpret_cast<LRESULT>(faceBrush_.get());
+    return face_.ControlColour(m);
 }

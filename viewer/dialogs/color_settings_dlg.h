@@ -5,6 +5,7 @@
 // Escape and the close box) sends the four opening values back.
 #pragma once
 #include "colour_controls.h"
+#include "button_face.h"
 #include "dialog.h"
 #include "handles.h"
 #include "resource.h"
@@ -34,5 +35,5 @@ private:
     ColourControlRow* RowOf(HWND bar) const;
     void ShowValue(const ColourControlRow& row, int value);
 
-    framework::GdiBrush faceBrush_;
+    framework::CButtonFace face_;
 };

@@ -47,7 +47,7 @@ INT_PTR CExportVideoDlg::Run(HWND parent, HWND target)
 bool CExportVideoDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    faceBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+    face_.Create();
 
     int position[2] = {};
     if (ViewerSettings().ReadNumbers(kSetExportVideo, kSetWindowPos, position, 2) == 2)
@@ -321,7 +321,5 @@ LRESULT CExportVideoDlg::OnDrawItem(const Message& m)
 
 LRESULT CExportVideoDlg::OnControlColour(const Message& m)
 {
-    SetBkMode(m.Dc(), TRANSPARENT);
-    SetTextColor(m.Dc(), GetSysColor(COLOR_BTNTEXT));
-    return reinterpret_cast<LRESULT>(faceBrush_.get());
+    return face_.ControlColour(m);
 }

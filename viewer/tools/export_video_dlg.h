@@ -5,6 +5,7 @@
 // home).  One dialog object lives as long as the view; the export keeps
 // running after the dialog has closed.
 #pragma once
+#include "button_face.h"
 #include "dialog.h"
 #include "export_view.h"
 #include "handles.h"
@@ -90,5 +91,5 @@ private:
     int hide_ = 0;
     int minimize_ = 0;
     framework::GdiFont lightFont_;
-    framework::GdiBrush faceBrush_;
+    framework::CButtonFace face_;
 };

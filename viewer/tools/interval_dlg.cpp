@@ -34,7 +34,7 @@ CIntervalDlg::~CIntervalDlg()
 bool CIntervalDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    faceBrush_.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+    face_.Create();
     SendMessageA(Item(editId_), EM_LIMITTEXT, 2, 0);
     edit_.Attach(Item(editId_));
     edit_.SetMode(framework::CFilterEdit::Mode::Digits);
@@ -62,9 +62,7 @@ LRESULT CIntervalDlg::OnVScroll(const Message& m)
 
 LRESULT CIntervalDlg::OnControlColour(const Message& m)
 {
-    SetBkMode(m.Dc(), TRANSPARENT);
-    SetTextColor(m.Dc(), GetSysColor(COLOR_BTNTEXT));
-    return reinterpret_cast<LRESULT>(faceBrush_.get());
+    return face_.ControlColour(m);
 }
 
 void CIntervalDlg::OnStop()

@@ -4,6 +4,7 @@
 // made, written back when it goes), the Stop button, the light explanation
 // text and the button-face colours.
 #pragma once
+#include "button_face.h"
 #include "dialog.h"
 #include "filter_edit.h"
 #include "handles.h"
@@ -46,7 +47,7 @@ private:
     unsigned settingName_;
     framework::CFilterEdit edit_;
     framework::GdiFont lightFont_;
-    framework::GdiBrush faceBrush_;
+    framework::CButtonFace face_;
 };
 
 // "Rotate Source" (template 103): the inputs that take part, more than one
