@@ -60,9 +60,16 @@ void VideoCover::Follow()
         return;
     }
     MapWindowPoints(covered_, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    const UINT show = visible_ && IsWindowVisible(covered_) ? SWP_SHOWWINDOW : SWP_HIDEWINDOW;
+    const bool show = visible_ && IsWindowVisible(covered_);
+    // Wine raises a window's X window when it is activated or brought to
+    // the top (the other program's, say), even below a top-most window; and
+    // it raises the cover's own X window only when its place in the z-order
+    // changes.  Stepped out of the top-most band and back, the cover is on
+    // top of the screen again, not only first in the z-order.
+    if (show)
+        SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
     SetWindowPos(window_, HWND_TOPMOST, client.left, client.top, client.right - client.left,
-                 client.bottom - client.top, SWP_NOACTIVATE | show);
+                 client.bottom - client.top, SWP_NOACTIVATE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
 }
 
 void VideoCover::Show(bool visible)

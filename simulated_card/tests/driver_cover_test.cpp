@@ -1,6 +1,7 @@
 // The video inside a window of another process, as a person sees it on the
 // screen: the driver's cover shows the picture over that window's client
-// area, follows the window at each "put" / "destination", lets clicks
+// area, follows the window at each "put" / "destination" (and rises over it
+// again when the other program was brought to the top), lets clicks
 // through, and goes when the test's own window is named again, when the
 // other window closes, or when the device closes.
 #include <gtest/gtest.h>
@@ -199,6 +200,24 @@ TEST_F(DriverCoverTest, WindowHideAndShowHideAndShowTheCover)
     Pump(300);
     EXPECT_EQ(0, VideoPoints(inside));
     ASSERT_EQ(0u, Send("window VCKX310 state show").rc);
+    Pump(300);
+    EXPECT_EQ(25, VideoPoints(inside));
+    ASSERT_EQ(0u, Send("window VCKX310 handle 0").rc);
+}
+
+TEST_F(DriverCoverTest, TheOtherProgramBroughtToTheTopIsCoveredAgainAtTheNextPlacement)
+{
+    ShowIn(program_.Child());
+    const std::vector<POINT> inside = Grid(kxtest::ClientOnScreen(program_.Child()));
+    ASSERT_EQ(25, VideoPoints(inside));
+
+    // Activated and brought to the top, as a program does that hands its
+    // video over to another program's window: the other program's window
+    // rises on the screen, and the next placement lays the cover over it again.
+    SetForegroundWindow(program_.TopLevel());
+    BringWindowToTop(program_.TopLevel());
+    Pump(300);
+    ASSERT_EQ(0u, Send("put VCKX310 destination").rc);
     Pump(300);
     EXPECT_EQ(25, VideoPoints(inside));
     ASSERT_EQ(0u, Send("window VCKX310 handle 0").rc);

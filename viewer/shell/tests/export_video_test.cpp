@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 #include <thread>
 
 namespace {
@@ -38,11 +39,29 @@ std::string Joined(const std::vector<std::string>& lines)
     return all;
 }
 
+// How many points of a 5 x 5 grid over `r` (screen coordinates, a little
+// inside its edges) the screen shows in a colour other than `colour`, and
+// how many points there are.
+std::pair<int, int> ScreenPointsNotIn(const RECT& r, COLORREF colour)
+{
+    HDC screen = GetDC(nullptr);
+    int other = 0, all = 0;
+    for (int i = 0; i <= 4; ++i)
+        for (int j = 0; j <= 4; ++j, ++all) {
+            const COLORREF c = GetPixel(screen, r.left + 2 + (r.right - r.left - 5) * i / 4,
+                                        r.top + 2 + (r.bottom - r.top - 5) * j / 4);
+            other += c != colour && c != CLR_INVALID;
+        }
+    ReleaseDC(nullptr, screen);
+    return {other, all};
+}
+
 // The simulated card shows the video over a window of another process in
 // a top-most window of its own laid exactly over that window's client area.
 // Empty when that window is there, visible, in place and showing video (its
 // pixels, read through its own device context, are neither the covered
-// window's colour nor blank); else what is wrong.
+// window's colour nor blank) and the screen shows that video over the
+// covered window as a person sees it; else what is wrong.
 std::string CoverFault(HWND covered, COLORREF coveredColour)
 {
     HWND cover = FindWindowW(L"KX310MCIVideoCover", nullptr);
@@ -64,6 +83,12 @@ std::string CoverFault(HWND covered, COLORREF coveredColour)
     ReleaseDC(cover, dc);
     if (video < all * 3 / 4)
         return "video at " + std::to_string(video) + " of " + std::to_string(all) + " points";
+    // The cover may hold the video and still be hidden under the other
+    // program's window on the screen.
+    const auto [shown, points] = ScreenPointsNotIn(client, coveredColour);
+    if (shown < points * 3 / 4)
+        return "the screen shows video at " + std::to_string(shown) + " of " + std::to_string(points) +
+               " points, the covered window's own colour elsewhere";
     return "";
 }
 
