@@ -10,7 +10,7 @@ import sys
 
 here = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(here, '..', '..', 'viewer', 'resources'))
-from draw_images import KEY, bmp4  # noqa: E402
+from draw_images import KEY, bmp4, icon_file  # noqa: E402
 
 BACK = KEY['m']   # palette entry 13
 
@@ -94,13 +94,7 @@ def icon():
         transparent = [[1 if v == KEY['.'] else 0 for v in row] for row in pix]
         shown = [[0 if t else v for v, t in zip(row, trow)] for row, trow in zip(pix, transparent)]
         images.append((size, bmp4(shown, size, size, with_file_header=False, and_mask=transparent)))
-    header = struct.pack('<HHH', 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    entries, blobs = b'', b''
-    for size, blob in images:
-        entries += struct.pack('<BBBBHHII', size, size, 16, 0, 1, 4, len(blob), offset + len(blobs))
-        blobs += blob
-    return header + entries + blobs
+    return icon_file(images)
 
 
 if __name__ == '__main__':

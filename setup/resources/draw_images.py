@@ -10,13 +10,12 @@ entry 13 magenta, and its icon (32 x 32 and 16 x 16):
   kx310stw.ico (110).
 Run it again after changing the drawings."""
 import os
-import struct
+import sys
 
-# The 16 colours of the standard VGA palette.
-PALETTE = [
-    (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128), (0, 128, 128),
-    (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0), (0, 0, 255),
-    (255, 0, 255), (0, 255, 255), (255, 255, 255)]
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'viewer', 'resources'))
+import draw_images as viewer_images  # noqa: E402
+
+# Indices into the standard 16-colour VGA palette (the viewer's writer's).
 BLACK, DARK_RED, DARK_GREEN, OLIVE, NAVY, PURPLE, BACKGROUND, SILVER = range(8)
 GREY, RED, GREEN, YELLOW, BLUE, MAGENTA, CYAN, WHITE = range(8, 16)
 
@@ -43,31 +42,8 @@ def frame(pic, x, y, w, h, colour):
 
 
 def bmp4(pixels, with_file_header=True, and_mask=None):
-    """4-bit bottom-up DIB; for icons the height doubles and an AND mask follows."""
-    height, width = len(pixels), len(pixels[0])
-    stride = ((width * 4 + 31) // 32) * 4
-    data = bytearray()
-    for y in reversed(range(height)):
-        row = bytearray(stride)
-        for x in range(width):
-            v = pixels[y][x]
-            row[x // 2] |= v << 4 if x % 2 == 0 else v
-        data += row
-    if and_mask is not None:
-        mstride = ((width + 31) // 32) * 4
-        for y in reversed(range(height)):
-            row = bytearray(mstride)
-            for x in range(width):
-                if and_mask[y][x]:
-                    row[x // 8] |= 0x80 >> (x % 8)
-            data += row
-    palette = b''.join(struct.pack('<BBBB', b, g, r, 0) for r, g, b in PALETTE)
-    info = struct.pack('<IiiHHIIiiII', 40, width, height * (2 if and_mask is not None else 1), 1, 4, 0,
-                       len(data), 0, 0, 16, 0)
-    body = info + palette + bytes(data)
-    if not with_file_header:
-        return body
-    return struct.pack('<2sIHHI', b'BM', 14 + len(body), 0, 0, 14 + 40 + 64) + body
+    """4-bit bottom-up DIB of the 16-colour palette (the viewer's writer)."""
+    return viewer_images.bmp4(pixels, len(pixels[0]), len(pixels), with_file_header, and_mask)
 
 
 def system_picture():
@@ -133,13 +109,7 @@ def icon():
         transparent = [[1 if v < 0 else 0 for v in row] for row in pix]
         shown = [[0 if v < 0 else v for v in row] for row in pix]
         images.append((size, bmp4(shown, with_file_header=False, and_mask=transparent)))
-    header = struct.pack('<HHH', 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    entries, blobs = b'', b''
-    for size, blob in images:
-        entries += struct.pack('<BBBBHHII', size, size, 16, 0, 1, 4, len(blob), offset + len(blobs))
-        blobs += blob
-    return header + entries + blobs
+    return viewer_images.icon_file(images)
 
 
 def main():

@@ -301,6 +301,17 @@ def bmp4(pixels, width, height, with_file_header=True, and_mask=None):
     return struct.pack('<2sIHHI', b'BM', 14 + len(body), 0, 0, 14 + 40 + 64) + body
 
 
+def icon_file(images):
+    """An .ico file of (size, DIB with AND mask) images, 16 colours each."""
+    header = struct.pack('<HHH', 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    entries, blobs = b'', b''
+    for size, blob in images:
+        entries += struct.pack('<BBBBHHII', size, size, 16, 0, 1, 4, len(blob), offset + len(blobs))
+        blobs += blob
+    return header + entries + blobs
+
+
 def toolbar():
     pics = [rows(BUTTONS[n], 16, 15) for n in ORDER]
     width = 16 * len(pics)
@@ -317,13 +328,7 @@ def icon():
         transparent = [[1 if v == KEY['.'] else 0 for v in row] for row in pix]
         shown = [[0 if t else v for v, t in zip(row, trow)] for row, trow in zip(pix, transparent)]
         images.append((size, bmp4(shown, size, size, with_file_header=False, and_mask=transparent)))
-    header = struct.pack('<HHH', 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    entries, blobs = b'', b''
-    for size, blob in images:
-        entries += struct.pack('<BBBBHHII', size, size, 16, 0, 1, 4, len(blob), offset + len(blobs))
-        blobs += blob
-    return header + entries + blobs
+    return icon_file(images)
 
 
 def finder(with_sight):
